@@ -1,0 +1,94 @@
+// SPDX-License-Identifier: MIT
+#include "battle/Conversions.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+namespace battle {
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::string_view trimBlanks(std::string_view text)
+{
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+std::size_t skipDigits(std::string_view text, std::size_t at)
+{
+    while (at < text.size() && isDigit(text[at]))
+        ++at;
+    return at;
+}
+
+// digits [. digits] [e|E [sign] digits], at least one digit before the exponent. Checked by hand
+// because from_chars also takes "inf", "nan" and other forms that are no number here.
+bool isPlainDecimal(std::string_view text)
+{
+    std::size_t at = skipDigits(text, 0);
+    std::size_t digits = at;
+    if (at < text.size() && text[at] == '.') {
+        const std::size_t fractionEnd = skipDigits(text, at + 1);
+        digits += fractionEnd - (at + 1);
+        at = fractionEnd;
+    }
+    if (digits == 0)
+        return false;
+    if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
+        ++at;
+        if (at < text.size() && (text[at] == '+' || text[at] == '-'))
+            ++at;
+        const std::size_t exponentEnd = skipDigits(text, at);
+        if (exponentEnd == at)
+            return false;
+        at = exponentEnd;
+    }
+    return at == text.size();
+}
+
+} // namespace
+
+std::optional<double> textToNumber(std::string_view text)
+{
+    text = trimBlanks(text);
+    bool negative = false;
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    if (!isPlainDecimal(text))
+        return std::nullopt;
+
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value,
+                                              std::chars_format::general);
+    if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
+        return std::nullopt;
+    return negative ? -value : value;
+}
+
+std::string numberToText(double value)
+{
+    if (value == 0)
+        return "0"; // never "-0"
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.15g", value);
+    return buffer;
+}
+
+double wholePart(double x) { return std::floor(x); }
+
+int compareTexts(std::string_view left, std::string_view right)
+{
+    // std::char_traits<char> compares as unsigned char, i.e. by character code.
+    const int order = left.compare(right);
+    return order < 0 ? -1 : (order > 0 ? 1 : 0);
+}
+
+} // namespace battle

@@ -1,0 +1,13 @@
+// SPDX-License-Identifier: MIT
+#include "battle/TextCheck.h"
+
+#include "battle/Conversions.h"
+
+namespace battle {
+
+bool isRefusedByLetterCheck(std::string_view text)
+{
+    return compareTexts(text, "a") >= 0 && compareTexts(text, "z") <= 0;
+}
+
+} // namespace battle

@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// The runtime services every window leans on: message boxes, the clipboard, the random draw and
+// the showing and unloading of windows. Windows reach the desktop only through this interface,
+// so tests can swap in TestRuntime, which records what would have been shown and scripts draws.
+
+#include <QHash>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+
+class Runtime {
+public:
+    enum class MessageStyle { Plain, Information };
+    using WindowFactory = std::function<QWidget*()>;
+
+    static QString applicationTitle() { return QStringLiteral("Battle Tesh"); }
+
+    Runtime() = default;
+    Runtime(const Runtime&) = delete;
+    Runtime& operator=(const Runtime&) = delete;
+    virtual ~Runtime();
+
+    // A modal box over `over`'s window, titled with the application title, one OK button; returns
+    // when the user has dismissed it.
+    virtual void showMessage(QWidget* over, const QString& text,
+                             MessageStyle style = MessageStyle::Plain) = 0;
+    // Clears the clipboard, then puts the text on it as plain text.
+    virtual void copyToClipboard(const QString& text) = 0;
+    // The next number of the program's random sequence, in [0, 1).
+    virtual float draw() = 0;
+    // Closes every window at once and stops the program.
+    virtual void endProgram() = 0;
+
+    // Each window has at most one instance; the factory creates (and so loads) it.
+    void registerWindow(const QString& name, WindowFactory factory);
+    // Shows the window modeless and without owner, loading it first when it is not open;
+    // an open window comes forward as it is.
+    QWidget* showWindow(const QString& name);
+    // Closes the window and discards its fields; the next show loads it afresh.
+    void unloadWindow(const QString& name);
+    // The open instance, or nullptr.
+    QWidget* openWindow(const QString& name) const;
+
+protected:
+    // Hides every window and lets the event loop delete it: safe from inside a window's handler.
+    void releaseAllWindows();
+
+private:
+    void discardAllWindows();
+
+    QHash<QString, WindowFactory> m_factories;
+    QHash<QString, QPointer<QWidget>> m_windows;
+};

@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "battle/RandomSequence.h"
+#include "runtime/Runtime.h"
+
+#include <QList>
+#include <QStringList>
+
+#include <deque>
+
+// The runtime for tests: records every message box instead of showing one, keeps the clipboard's
+// history, and replays scripted draws before falling back to the program's own sequence.
+class TestRuntime final : public Runtime {
+public:
+    struct Message {
+        QString text;
+        MessageStyle style;
+        QString title;
+        QWidget* over;
+    };
+
+    void showMessage(QWidget* over, const QString& text, MessageStyle style) override;
+    void copyToClipboard(const QString& text) override;
+    float draw() override;
+    void endProgram() override;
+
+    void scriptDraws(std::initializer_list<float> draws);
+    int drawsUsed() const { return m_drawsUsed; }
+    int scriptedDrawsLeft() const { return static_cast<int>(m_script.size()); }
+
+    const QList<Message>& messages() const { return m_messages; }
+    QStringList messageTexts() const;
+    void clearMessages() { m_messages.clear(); }
+
+    // Each copy as it reached the clipboard, and how often the clipboard was cleared first.
+    const QStringList& clipboardHistory() const { return m_clipboard; }
+    int clipboardClears() const { return m_clipboardClears; }
+    int endRequests() const { return m_endRequests; }
+
+private:
+    QList<Message> m_messages;
+    QStringList m_clipboard;
+    int m_clipboardClears = 0;
+    int m_endRequests = 0;
+    std::deque<float> m_script;
+    int m_drawsUsed = 0;
+    battle::RandomSequence m_sequence;
+};

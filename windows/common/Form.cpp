@@ -1,0 +1,134 @@
+// SPDX-License-Identifier: MIT
+#include "windows/common/Form.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace form {
+namespace {
+
+// QLineEdit's own ceiling; a maximum length of 0 means "no limit".
+constexpr int unlimitedLength = 32767;
+
+// A label taller than one line of text wraps its caption.
+constexpr int oneLineHeight = 300;
+
+QWidget* createControl(Kind kind, const QString& caption, int heightTwips, QWidget* parent)
+{
+    switch (kind) {
+    case Kind::Label: {
+        auto* label = new QLabel(caption, parent);
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setWordWrap(heightTwips > oneLineHeight);
+        return label;
+    }
+    case Kind::Field:
+    case Kind::ReadOnlyField: {
+        auto* field = new QLineEdit(caption, parent);
+        field->setReadOnly(kind == Kind::ReadOnlyField);
+        return field;
+    }
+    case Kind::NotesBox: {
+        auto* notes = new QPlainTextEdit(caption, parent);
+        notes->setTabChangesFocus(true);
+        return notes;
+    }
+    case Kind::Combo: {
+        auto* combo = new QComboBox(parent);
+        combo->setEditable(true);
+        combo->setCompleter(nullptr);
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->setMaxVisibleItems(12);
+        combo->setEditText(caption);
+        return combo;
+    }
+    case Kind::Button:
+        return new QPushButton(caption, parent);
+    case Kind::Frame:
+        return new QGroupBox(caption, parent);
+    case Kind::CheckBox:
+        return new QCheckBox(caption, parent);
+    case Kind::OptionButton:
+        return new QRadioButton(caption, parent);
+    case Kind::Picture: {
+        auto* picture = new QLabel(parent);
+        picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return picture;
+    }
+    }
+    return nullptr;
+}
+
+QString accessibleCaption(QString caption)
+{
+    caption.remove(QLatin1Char('&'));
+    return caption.simplified();
+}
+
+} // namespace
+
+QRect twips(int left, int top, int width, int height)
+{
+    return {left / twipsPerPixel, top / twipsPerPixel, width / twipsPerPixel,
+            height / twipsPerPixel};
+}
+
+QSize twipsSize(int width, int height) { return {width / twipsPerPixel, height / twipsPerPixel}; }
+
+QFont defaultFont()
+{
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(8.25);
+    return font;
+}
+
+void setFixedClientSize(QWidget* window, int width, int height)
+{
+    window->setFixedSize(twipsSize(width, height));
+}
+
+void build(QWidget* window, std::span<const ControlRow> rows, const QString& suffix)
+{
+    for (const ControlRow& row : rows) {
+        QWidget* container = window;
+        if (row.container)
+            container = control<QWidget>(window, QString::fromUtf8(row.container) + suffix);
+        const QString caption = QString::fromUtf8(row.caption ? row.caption : "");
+        QWidget* widget = createControl(row.kind, caption, row.height, container);
+        widget->setObjectName(QString::fromUtf8(row.name) + suffix);
+        widget->setGeometry(twips(row.left, row.top, row.width, row.height));
+        if (row.kind == Kind::Button || row.kind == Kind::CheckBox ||
+            row.kind == Kind::OptionButton || row.kind == Kind::Frame)
+            describe(widget, caption);
+    }
+}
+
+void describe(QWidget* control, const QString& caption)
+{
+    control->setAccessibleName(accessibleCaption(caption));
+}
+
+void writeLimited(QLineEdit* field, const QString& text, int maxLength)
+{
+    field->setMaxLength(maxLength > 0 ? maxLength : unlimitedLength);
+    field->setText(text);
+}
+
+void writeWhole(QLineEdit* field, const QString& text)
+{
+    if (text.size() > field->maxLength())
+        field->setMaxLength(static_cast<int>(text.size()));
+    field->setText(text);
+}
+
+QString comboText(const QComboBox* combo) { return combo->currentText(); }
+
+} // namespace form

@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// Every window is built from a table of control rows: name, kind, container, caption and the
+// geometry in twips (15 twips to a pixel at 96 dpi). The window then finds its controls by name.
+
+#include <QRect>
+#include <QString>
+#include <QWidget>
+
+#include <span>
+
+class QComboBox;
+class QLineEdit;
+
+namespace form {
+
+enum class Kind {
+    Label,        // QLabel, plain text
+    Field,        // QLineEdit
+    ReadOnlyField,
+    NotesBox,     // QPlainTextEdit
+    Combo,        // editable QComboBox that neither completes nor adds typed text
+    Button,       // QPushButton; "&" marks the access key
+    Frame,        // QGroupBox
+    CheckBox,
+    OptionButton, // QRadioButton
+    Picture,      // QLabel that shows a pixmap
+};
+
+struct ControlRow {
+    const char* name;
+    Kind kind;
+    const char* container; // nullptr: the window itself
+    const char* caption;   // caption or initial text, UTF-8
+    int left, top, width, height; // twips
+};
+
+constexpr int twipsPerPixel = 15;
+QRect twips(int left, int top, int width, int height);
+QSize twipsSize(int width, int height);
+
+// The font every control uses unless a row says otherwise: the 8.25 pt sans-serif default.
+QFont defaultFont();
+
+// Fixed-size window with the given client area in twips.
+void setFixedClientSize(QWidget* window, int width, int height);
+
+// Creates the rows' controls in table order, each in its container (which must come earlier).
+// Names get `suffix` appended (trainer sheet pages use "_1" to "_6").
+void build(QWidget* window, std::span<const ControlRow> rows, const QString& suffix = {});
+
+// Names a control for accessibility after the caption the user sees beside it.
+void describe(QWidget* control, const QString& caption);
+
+// The named control; asserts that it exists with that type.
+template <typename T>
+T* control(const QWidget* window, const QString& name)
+{
+    T* found = window->findChild<T*>(name);
+    Q_ASSERT_X(found, "form::control", qPrintable(name));
+    return found;
+}
+
+// Writes a figure field: the maximum length first (0 for no limit), then the text, which the
+// field cuts to that length.
+void writeLimited(QLineEdit* field, const QString& text, int maxLength);
+
+// Writes a text whole, widening the field's maximum length when it would cut the text.
+void writeWhole(QLineEdit* field, const QString& text);
+
+// An editable combo box's text, as the handlers read it.
+QString comboText(const QComboBox* combo);
+
+} // namespace form

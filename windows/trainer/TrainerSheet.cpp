@@ -1,0 +1,322 @@
+// SPDX-License-Identifier: MIT
+#include "windows/trainer/TrainerSheet.h"
+
+#include "runtime/Runtime.h"
+#include "windows/common/Form.h"
+#include "windows/trainer/TabRow.h"
+#include "windows/trainer/TwoRowTabs.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+using form::Kind;
+
+// What tells the two sheets apart; everything else they share.
+struct SheetTraits {
+    const char* name;
+    const char* caption;
+    const char* programmerCredit;
+    const char* focusOnOpening;
+};
+
+// clang-format off
+constexpr SheetTraits sheetTraits[] = {
+    {"Tab1", "Trainer 1", "The Battle Tesh team - programming of this version", "TabRow1"},
+    {"Tab2", "Trainer 2", "The Battle Tesh team - programming",                 "Text3"},
+};
+// clang-format on
+
+constexpr const char* ideaCredit = "A fellow trainer - initial idea";
+
+const SheetTraits& traitsOf(Trainer trainer)
+{
+    return sheetTraits[static_cast<int>(trainer)];
+}
+
+constexpr int clientWidth = 4605;
+constexpr int clientHeight = 6240;
+constexpr int containerWidth = 4605;
+constexpr int containerHeight = 5775;
+constexpr int tabsPerRow = 3;
+constexpr int tabRowHeight = 300; // twips; the page content starts at 720, below both rows
+
+// clang-format off
+constexpr form::ControlRow windowRows[] = {
+    {"Command1", Kind::Button, nullptr, "Credits",      3120, 3480, 1215, 375},
+    {"Label3",   Kind::Label,  nullptr, "Trainer Name",  120, 5880, 1095, 255},
+    {"Text3",    Kind::Field,  nullptr, "",             1320, 5880, 1455, 285},
+    {"Label1",   Kind::Label,  nullptr, "Active: None", 2880, 5880, 1695, 255},
+};
+
+// Built once per page with the page number as suffix; the geometry is the container's.
+constexpr form::ControlRow pageRows[] = {
+    {"Label7",  Kind::Label,        "Page", "Pokémon Species",    240,  720, 1455,  255},
+    {"Text5",   Kind::Field,        "Page", "",                  1800,  720, 1215,  285},
+    {"Check1",  Kind::CheckBox,     "Page", "Leech Seed",        3120,  720, 1215,  255},
+    {"Label6",  Kind::Label,        "Page", "Pokémon Nickname",   240, 1080, 1455,  255},
+    {"Check2",  Kind::CheckBox,     "Page", "Confused",          3120, 1080, 1215,  255},
+    {"Label5",  Kind::Label,        "Page", "Status Changes",     240, 1440, 1455,  255},
+    {"Combo1",  Kind::Combo,        "Page", "",                  1800, 1440, 1215,  315},
+    {"Option1", Kind::OptionButton, "Page", "Active",            3120, 1440, 1215,  255},
+    {"Label14", Kind::Label,        "Page", "HP",                 240, 1800,  975,  255},
+    {"Text11",  Kind::Field,        "Page", "",                  1800, 1800,  495,  285},
+    {"Label13", Kind::Label,        "Page", "/",                 2400, 1800,  135,  255},
+    {"Text12",  Kind::Field,        "Page", "",                  2520, 1800,  495,  285},
+    {"Label25", Kind::Label,        "Page", "Miscellaneous",     3120, 1800, 1215,  255},
+    {"Label8",  Kind::Label,        "Page", "Attack",             240, 2160,  495,  255},
+    {"Text6",   Kind::Field,        "Page", "",                  1800, 2160, 1215,  285},
+    {"Text27",  Kind::NotesBox,     "Page", "",                  3120, 2160, 1215, 1215},
+    {"Label9",  Kind::Label,        "Page", "Defense",            240, 2520,  615,  255},
+    {"Text7",   Kind::Field,        "Page", "",                  1800, 2520, 1215,  285},
+    {"Label10", Kind::Label,        "Page", "Special (Attack)",   240, 2880, 1215,  255},
+    {"Text8",   Kind::Field,        "Page", "",                  1800, 2880, 1215,  285},
+    {"Label11", Kind::Label,        "Page", "Special (Defense)",  240, 3240, 1335,  255},
+    {"Text9",   Kind::Field,        "Page", "",                  1800, 3240, 1215,  285},
+    {"Label12", Kind::Label,        "Page", "Speed",              240, 3600,  495,  255},
+    {"Text10",  Kind::Field,        "Page", "",                  1800, 3600, 1215,  285},
+    {"Text13",  Kind::Field,        "Page", "Attack1",            240, 3960, 1095,  285},
+    {"Label16", Kind::Label,        "Page", "PP",                1440, 3960,  255,  255},
+    {"Text14",  Kind::Field,        "Page", "",                  1800, 3960,  495,  285},
+    {"Label15", Kind::Label,        "Page", "/",                 2400, 3960,  135,  255},
+    {"Text15",  Kind::Field,        "Page", "",                  2520, 3960,  495,  285},
+    {"Text16",  Kind::Field,        "Page", "Attack2",            240, 4320, 1095,  285},
+    {"Label18", Kind::Label,        "Page", "PP",                1440, 4320,  255,  255},
+    {"Text17",  Kind::Field,        "Page", "",                  1800, 4320,  495,  285},
+    {"Label17", Kind::Label,        "Page", "/",                 2400, 4320,  135,  255},
+    {"Text18",  Kind::Field,        "Page", "",                  2520, 4320,  495,  285},
+    {"Text19",  Kind::Field,        "Page", "Attack3",            240, 4680, 1095,  285},
+    {"Label20", Kind::Label,        "Page", "PP",                1440, 4680,  255,  255},
+    {"Text20",  Kind::Field,        "Page", "",                  1800, 4680,  495,  285},
+    {"Label19", Kind::Label,        "Page", "/",                 2400, 4680,  135,  255},
+    {"Text21",  Kind::Field,        "Page", "",                  2520, 4680,  495,  285},
+    {"Text22",  Kind::Field,        "Page", "Attack4",            240, 5040, 1095,  285},
+    {"Label22", Kind::Label,        "Page", "PP",                1440, 5040,  255,  255},
+    {"Text23",  Kind::Field,        "Page", "",                  1800, 5040,  495,  285},
+    {"Label21", Kind::Label,        "Page", "/",                 2400, 5040,  135,  255},
+    {"Text24",  Kind::Field,        "Page", "",                  2520, 5040,  495,  285},
+    {"Label23", Kind::Label,        "Page", "Type 1",             240, 5400,  615,  255},
+    {"Text25",  Kind::Field,        "Page", "",                   840, 5400,  975,  285},
+    {"Label24", Kind::Label,        "Page", "Type 2",            1920, 5400,  615,  255},
+    {"Text26",  Kind::Field,        "Page", "",                  2520, 5400,  975,  285},
+};
+
+// Each page's nickname field keeps a name of its own.
+constexpr form::ControlRow nicknameRows[] = {
+    {"Text1",  Kind::Field, "Page_1", "", 1800, 1080, 1215, 285},
+    {"Text2",  Kind::Field, "Page_2", "", 1800, 1080, 1215, 285},
+    {"Text4",  Kind::Field, "Page_3", "", 1800, 1080, 1215, 285},
+    {"Text28", Kind::Field, "Page_4", "", 1800, 1080, 1215, 285},
+    {"Text29", Kind::Field, "Page_5", "", 1800, 1080, 1215, 285},
+    {"Text30", Kind::Field, "Page_6", "", 1800, 1080, 1215, 285},
+};
+static_assert(std::size(nicknameRows) == TrainerSheet::pageCount);
+
+// What a screen reader calls each field of a page, after the caption beside it.
+struct FieldCaption {
+    const char* name;
+    const char* caption;
+};
+
+constexpr FieldCaption pageFieldCaptions[] = {
+    {"Text5",  "Pokémon Species"},
+    {"Combo1", "Status Changes"},
+    {"Text11", "HP"},
+    {"Text12", "HP, after the slash"},
+    {"Text6",  "Attack"},
+    {"Text27", "Miscellaneous"},
+    {"Text7",  "Defense"},
+    {"Text8",  "Special (Attack)"},
+    {"Text9",  "Special (Defense)"},
+    {"Text10", "Speed"},
+    {"Text13", "Attack 1 name"},
+    {"Text14", "Attack 1 PP"},
+    {"Text15", "Attack 1 PP, after the slash"},
+    {"Text16", "Attack 2 name"},
+    {"Text17", "Attack 2 PP"},
+    {"Text18", "Attack 2 PP, after the slash"},
+    {"Text19", "Attack 3 name"},
+    {"Text20", "Attack 3 PP"},
+    {"Text21", "Attack 3 PP, after the slash"},
+    {"Text22", "Attack 4 name"},
+    {"Text23", "Attack 4 PP"},
+    {"Text24", "Attack 4 PP, after the slash"},
+    {"Text25", "Type 1"},
+    {"Text26", "Type 2"},
+};
+
+constexpr const char* statusChanges[] = {
+    "Sleeping", "Poison", "Paralyzed", "Burned", "Frozen", "Toxic",
+};
+// clang-format on
+
+QString pageSuffix(int page)
+{
+    return QStringLiteral("_%1").arg(page);
+}
+
+// A clipboard with a few lines of notes.
+QIcon sheetIcon()
+{
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(90, 55, 25), 1));
+    painter.setBrush(QColor(175, 120, 60));
+    painter.drawRoundedRect(QRectF(4.5, 3.5, 23, 28), 2.5, 2.5);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::white);
+    painter.drawRect(QRectF(7, 7, 18, 22));
+    painter.setPen(QPen(QColor(70, 70, 80), 1));
+    painter.setBrush(QColor(185, 185, 195));
+    painter.drawRoundedRect(QRectF(10.5, 1.5, 11, 6), 1.5, 1.5);
+    for (int line = 0; line < 4; ++line) {
+        const qreal y = 11.5 + line * 4.5;
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(205, 40, 40));
+        painter.drawEllipse(QPointF(10, y), 1.3, 1.3);
+        painter.setPen(QPen(QColor(40, 70, 160), 1.5));
+        painter.drawLine(QPointF(13, y), QPointF(line % 2 ? 20 : 23, y));
+    }
+    painter.end();
+    return QIcon(pixmap);
+}
+
+} // namespace
+
+TrainerSheet::TrainerSheet(Runtime& runtime, Trainer trainer, QWidget* parent)
+    : QWidget(parent), m_runtime(runtime), m_trainer(trainer)
+{
+    const SheetTraits& traits = traitsOf(trainer);
+    setObjectName(QString::fromUtf8(traits.name));
+    setWindowTitle(QString::fromUtf8(traits.caption));
+    setWindowIcon(sheetIcon());
+    setFont(form::defaultFont());
+    QPalette fields = palette();
+    fields.setColor(QPalette::Base, Qt::white);
+    fields.setColor(QPalette::Text, Qt::black);
+    setPalette(fields);
+    form::setFixedClientSize(this, clientWidth, clientHeight);
+
+    buildPages();
+    // Built after the tabbed container, so the window's own controls stand in front of it.
+    form::build(this, windowRows);
+    form::control<QPushButton>(this, "Command1")->raise();
+    form::describe(form::control<QLineEdit>(this, "Text3"), QStringLiteral("Trainer Name"));
+
+    fillStatusLists();
+    connectHandlers();
+    m_tabs->setCurrentPage(0);
+    form::control<QWidget>(this, QString::fromUtf8(traits.focusOnOpening))->setFocus();
+}
+
+void TrainerSheet::buildPages()
+{
+    m_tabs = new TwoRowTabs(tabsPerRow, tabRowHeight / form::twipsPerPixel, this);
+    m_tabs->setObjectName(QStringLiteral("SSTab1"));
+    m_tabs->setGeometry(form::twips(0, 0, containerWidth, containerHeight));
+    m_tabs->row(0)->setAccessibleName(QStringLiteral("Pokémon 1 to 3"));
+    m_tabs->row(1)->setAccessibleName(QStringLiteral("Pokémon 4 to 6"));
+    m_active = new QButtonGroup(this);
+    m_active->setExclusive(true);
+
+    for (int page = 1; page <= pageCount; ++page) {
+        auto* container = new QWidget;
+        container->setObjectName(QStringLiteral("Page") + pageSuffix(page));
+        m_tabs->addPage(container, QStringLiteral("Pokémon %1").arg(page));
+
+        const QString suffix = pageSuffix(page);
+        form::build(this, pageRows, suffix);
+        const form::ControlRow& nicknameRow = nicknameRows[page - 1];
+        form::build(this, std::span(&nicknameRow, 1));
+        auto* nickname = form::control<QLineEdit>(this, QString::fromUtf8(nicknameRow.name));
+        form::describe(nickname, QStringLiteral("Pokémon Nickname"));
+        // Tabbing runs row by row: the nickname after Leech Seed, before Confused.
+        QWidget::setTabOrder(form::control<QWidget>(this, "Check1" + suffix), nickname);
+
+        for (const FieldCaption& field : pageFieldCaptions)
+            form::describe(form::control<QWidget>(this, field.name + suffix),
+                           QString::fromUtf8(field.caption));
+        m_active->addButton(form::control<QRadioButton>(this, "Option1" + suffix), page);
+    }
+}
+
+void TrainerSheet::fillStatusLists()
+{
+    for (int page = 1; page <= pageCount; ++page) {
+        auto* combo = form::control<QComboBox>(this, "Combo1" + pageSuffix(page));
+        for (const char* status : statusChanges)
+            combo->addItem(QString::fromUtf8(status));
+        // The first item added became the choice; the list starts with no choice and no text.
+        combo->setCurrentIndex(-1);
+    }
+}
+
+void TrainerSheet::connectHandlers()
+{
+    for (const form::ControlRow& row : nicknameRows)
+        connect(form::control<QLineEdit>(this, QString::fromUtf8(row.name)),
+                &QLineEdit::textChanged, this, &TrainerSheet::onNicknameChanged);
+    // A click, a key or an arrow through the group; choosing the active Pokémon again
+    // refreshes the label after a rename.
+    connect(m_active, &QButtonGroup::idClicked, this, &TrainerSheet::onOption1Chosen);
+    connect(form::control<QPushButton>(this, "Command1"), &QPushButton::clicked, this,
+            &TrainerSheet::onCommand1Clicked);
+    connect(form::control<QLineEdit>(this, "Text3"), &QLineEdit::textChanged, this,
+            &TrainerSheet::onText3Changed);
+}
+
+void TrainerSheet::showPage(int page)
+{
+    m_tabs->setCurrentPage(page - 1);
+}
+
+int TrainerSheet::showingPage() const
+{
+    return m_tabs->currentPage() + 1;
+}
+
+QString TrainerSheet::tabCaption(int page) const
+{
+    return m_tabs->caption(page - 1);
+}
+
+QString TrainerSheet::nickname(int page) const
+{
+    return form::control<QLineEdit>(this, QString::fromUtf8(nicknameRows[page - 1].name))->text();
+}
+
+void TrainerSheet::onNicknameChanged(const QString& text)
+{
+    // The field stands on the showing page, so the user renames the tab they are looking at.
+    m_tabs->setCaption(m_tabs->currentPage(), text);
+}
+
+void TrainerSheet::onOption1Chosen()
+{
+    const int page = m_active->checkedId();
+    if (page < 1)
+        return;
+    form::control<QLabel>(this, "Label1")->setText(QStringLiteral("Active: ") + nickname(page));
+}
+
+void TrainerSheet::onCommand1Clicked()
+{
+    m_runtime.showMessage(this, QString::fromUtf8(traitsOf(m_trainer).programmerCredit),
+                          Runtime::MessageStyle::Plain);
+    m_runtime.showMessage(this, QString::fromUtf8(ideaCredit), Runtime::MessageStyle::Plain);
+}
+
+void TrainerSheet::onText3Changed(const QString& name)
+{
+    const QString caption = QString::fromUtf8(traitsOf(m_trainer).caption);
+    setWindowTitle(name.isEmpty() ? caption : caption + QStringLiteral(" - ") + name);
+}

@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// A trainer sheet keeps notes on one trainer's team while a battle runs: six pages of plain text
+// fields, one per Pokémon, under a two-row tab strip. It computes nothing; its handlers only
+// rename the showing tab after a nickname, show the active Pokémon below the tabs, show the
+// trainer's name in the caption and show the credits. The two sheets are one class.
+
+#include <QWidget>
+
+class QButtonGroup;
+class QLabel;
+class Runtime;
+class TwoRowTabs;
+
+enum class Trainer { First, Second };
+
+class TrainerSheet : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int pageCount = 6;
+
+    TrainerSheet(Runtime& runtime, Trainer trainer, QWidget* parent = nullptr);
+
+    // Pages count from 1, as their tabs do.
+    void showPage(int page);
+    int showingPage() const;
+    QString tabCaption(int page) const;
+
+private:
+    void buildPages();
+    void fillStatusLists();
+    void connectHandlers();
+    QString nickname(int page) const;
+
+    void onNicknameChanged(const QString& text);
+    void onOption1Chosen();
+    void onCommand1Clicked();
+    void onText3Changed(const QString& name);
+
+    Runtime& m_runtime;
+    Trainer m_trainer;
+    TwoRowTabs* m_tabs = nullptr;
+    QButtonGroup* m_active = nullptr;
+};

@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: MIT
+#include "FuzzInput.h"
+
+#include "battle/AccuracyTable.h"
+#include "battle/AttackTable.h"
+#include "battle/SpeciesTable.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::vector<std::string> f = splitFields(data, size, 2);
+    const std::string& key = f[0];
+    BytesDraws draws(f[1]);
+
+    const std::vector<battle::FieldWrite> writes =
+        battle::applyAttack(key, [&draws] { return draws(); });
+    // Every choice empties the notes first and writes the reminder line last.
+    FUZZ_REQUIRE(writes.size() >= 2);
+    FUZZ_REQUIRE(writes.front().field == "Text1" && writes.front().text.empty());
+    FUZZ_REQUIRE(writes.back().field == "Label3");
+    FUZZ_REQUIRE(writes.back().text.rfind("Make Sure You're Using: ", 0) == 0);
+    FUZZ_REQUIRE(battle::findAttack(key) != nullptr || writes.size() == 2);
+    FUZZ_REQUIRE(draws.used() <= 3);
+
+    for (const auto trigger : {battle::LookupTrigger::Chosen, battle::LookupTrigger::Typed}) {
+        const std::optional<double> accuracy = battle::findBaseAccuracy(key, trigger);
+        FUZZ_REQUIRE(!accuracy || (*accuracy >= 29.7 && *accuracy <= 99.6));
+    }
+    const std::optional<int> critical = battle::findBaseCritical(key);
+    FUZZ_REQUIRE(!critical || (*critical >= 12 && *critical <= 37));
+    return 0;
+}

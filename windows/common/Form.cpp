@@ -45,6 +45,10 @@ QWidget* createControl(Kind kind, const QString& caption, int heightTwips, QWidg
         combo->setEditable(true);
         combo->setCompleter(nullptr);
         combo->setInsertPolicy(QComboBox::NoInsert);
+        // Enter, or leaving the box, after typing a text that matches an item would otherwise
+        // choose that item: typing must never count as a choice from the list.
+        QObject::disconnect(combo->lineEdit(), &QLineEdit::returnPressed, combo, nullptr);
+        QObject::disconnect(combo->lineEdit(), &QLineEdit::editingFinished, combo, nullptr);
         combo->setMaxVisibleItems(12);
         combo->setEditText(caption);
         return combo;

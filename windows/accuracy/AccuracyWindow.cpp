@@ -1,0 +1,338 @@
+// SPDX-License-Identifier: MIT
+#include "windows/accuracy/AccuracyWindow.h"
+
+#include "battle/AccuracyTable.h"
+#include "battle/Conversions.h"
+#include "runtime/Runtime.h"
+#include "windows/common/Form.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+
+#include <array>
+
+namespace {
+
+using form::Kind;
+
+constexpr const char* movesPlaceholder = "Please select a move";
+constexpr const char* baseAccuracyCaption =
+    "Base accuracy (it is not suggested you change this  yourself!)";
+constexpr const char* accuracyCounterCaption = "How many accuracy decreasers in play? (Max. 6)";
+constexpr const char* evadeCounterCaption = "How many evade increasers in play? (Max 6)";
+constexpr const char* acknowledgement =
+    "Thanks to the programmers and to the research team behind the figures.";
+
+// clang-format off
+constexpr std::array<form::ControlRow, 28> controlRows{{
+    // name        kind                 container caption                     left   top width height
+    {"Frame1",     Kind::Frame,         nullptr,  "Input",                        0,    0, 2775, 4215},
+    {"Frame3",     Kind::Frame,         nullptr,  "Input",                        0,    0, 2775, 1815},
+    {"Moves",      Kind::Combo,         "Frame3", movesPlaceholder,             360,  360, 2055,  315},
+    {"basement",   Kind::Field,         "Frame3", "99.6",                       840,  720, 1095,  285},
+    {"Label2",     Kind::Label,         "Frame3", baseAccuracyCaption,          360, 1080, 2055,  615},
+    {"Frame4",     Kind::Frame,         "Frame1", "",                             0, 1800, 2775, 1215},
+    {"Label7",     Kind::Label,         "Frame4", "Accuracy  changer",          120,  120, 1455,  255},
+    {"accuracy",   Kind::ReadOnlyField, "Frame4", "1",                         1680,  120,  975,  285},
+    {"plusaccur",  Kind::Button,        "Frame4", "+",                         1680,  480,  495,  255},
+    {"minusaccur", Kind::Button,        "Frame4", "-",                         2160,  480,  495,  255},
+    {"Label3",     Kind::Label,         "Frame4", accuracyCounterCaption,       120,  480, 1455,  615},
+    {"accurcount", Kind::ReadOnlyField, "Frame4", "0",                         1680,  840,  975,  285},
+    {"Frame5",     Kind::Frame,         "Frame1", "",                             0, 3000, 2775, 1215},
+    {"Label8",     Kind::Label,         "Frame5", "Evade changer",              120,  120, 1215,  255},
+    {"evade",      Kind::ReadOnlyField, "Frame5", "1",                         1680,  120,  975,  285},
+    {"plusevade",  Kind::Button,        "Frame5", "+",                         1680,  480,  495,  255},
+    {"minusevade", Kind::Button,        "Frame5", "-",                         2160,  480,  495,  255},
+    {"Label4",     Kind::Label,         "Frame5", evadeCounterCaption,          120,  480, 1335,  615},
+    {"evadecount", Kind::ReadOnlyField, "Frame5", "0",                         1680,  840,  975,  285},
+    {"Frame2",     Kind::Frame,         nullptr,  "Output",                    2760,    0, 2415, 1695},
+    {"Label6",     Kind::Label,         "Frame2", "Chance of move hitting...",  240,  240, 1935,  375},
+    {"Chance",     Kind::ReadOnlyField, "Frame2", "",                           600,  600, 1095,  285},
+    {"Label1",     Kind::Label,         "Frame2", "The move missed, or hit?",   240, 1080, 1935,  255},
+    {"HM",         Kind::Label,         "Frame2", "",                           600, 1320, 1095,  255},
+    {"Work",       Kind::Button,        nullptr,  "Work",                      2880, 1800, 2205,  495},
+    {"b",          Kind::Picture,       nullptr,  "",                          3720, 2520,  480,  480},
+    {"e",          Kind::Label,         nullptr,  "BULLSEYE",                  3360, 3120, 1215,  255},
+    {"Label5",     Kind::Label,         nullptr,  acknowledgement,             2880, 3600, 2295,  615},
+}};
+// clang-format on
+
+const QColor lightGrey(192, 192, 192);
+const QColor chanceOrange(255, 128, 0);
+
+constexpr int clientWidth = 5190;
+constexpr int clientHeight = 4230;
+constexpr int iconSize = 32;
+
+std::string fieldText(const QLineEdit* field)
+{
+    return field->text().toStdString();
+}
+
+QString fromStd(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void paintOnWhite(QWidget* control)
+{
+    QPalette palette = control->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    control->setPalette(palette);
+    control->setAutoFillBackground(true);
+}
+
+// Concentric red and yellow rings, each outlined in black.
+QPixmap targetPicture()
+{
+    QPixmap picture(iconSize, iconSize);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::black, 1));
+    const QPointF centre(iconSize / 2.0, iconSize / 2.0);
+    const std::array<QColor, 4> rings{Qt::red, Qt::yellow, Qt::red, Qt::yellow};
+    double radius = iconSize / 2.0 - 0.5;
+    for (const QColor& ring : rings) {
+        painter.setBrush(ring);
+        painter.drawEllipse(centre, radius, radius);
+        radius -= 4;
+    }
+    return picture;
+}
+
+// A sight: a ring with cross hairs and a red dot where the attack lands.
+QPixmap sightIcon()
+{
+    QPixmap icon(iconSize, iconSize);
+    icon.fill(Qt::transparent);
+    QPainter painter(&icon);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QPointF centre(iconSize / 2.0, iconSize / 2.0);
+    painter.setPen(QPen(Qt::black, 2));
+    painter.setBrush(Qt::white);
+    painter.drawEllipse(centre, 12, 12);
+    painter.drawLine(QPointF(centre.x(), 1), QPointF(centre.x(), iconSize - 1));
+    painter.drawLine(QPointF(1, centre.y()), QPointF(iconSize - 1, centre.y()));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::red);
+    painter.drawEllipse(centre, 4, 4);
+    return icon;
+}
+
+} // namespace
+
+AccuracyWindow::AccuracyWindow(Runtime& runtime, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_runtime(runtime)
+{
+    setObjectName(QStringLiteral("Acc"));
+    setWindowTitle(QStringLiteral("Accuracy Tesh"));
+    setWindowIcon(QIcon(sightIcon()));
+    setFont(form::defaultFont());
+    form::setFixedClientSize(this, clientWidth, clientHeight);
+
+    buildControls();
+    setColours();
+    orderTabs();
+    fillMoves();
+    connectEvents();
+    m_work->setFocus();
+}
+
+void AccuracyWindow::buildControls()
+{
+    form::build(this, controlRows);
+
+    m_moves = form::control<QComboBox>(this, "Moves");
+    m_basement = form::control<QLineEdit>(this, "basement");
+    m_accuracy = form::control<QLineEdit>(this, "accuracy");
+    m_accurcount = form::control<QLineEdit>(this, "accurcount");
+    m_evade = form::control<QLineEdit>(this, "evade");
+    m_evadecount = form::control<QLineEdit>(this, "evadecount");
+    m_chance = form::control<QLineEdit>(this, "Chance");
+    m_hm = form::control<QLabel>(this, "HM");
+    m_b = form::control<QLabel>(this, "b");
+    m_e = form::control<QLabel>(this, "e");
+    m_work = form::control<QPushButton>(this, "Work");
+
+    QFont verdictFont(QStringLiteral("Arial"));
+    verdictFont.setStyleHint(QFont::SansSerif);
+    verdictFont.setPointSizeF(8.25);
+    verdictFont.setBold(true);
+    m_hm->setFont(verdictFont);
+
+    QFont bullseyeFont = form::defaultFont();
+    bullseyeFont.setPointSizeF(9.75);
+    m_e->setFont(bullseyeFont);
+
+    // "How many accuracy" is two pixels wider than its label in our font; set a shade tighter so
+    // the caption keeps to three lines instead of losing "(Max. 6)" below the label.
+    QFont counterFont = form::defaultFont();
+    counterFont.setLetterSpacing(QFont::AbsoluteSpacing, -0.2);
+    form::control<QLabel>(this, "Label3")->setFont(counterFont);
+
+    m_b->setPixmap(targetPicture());
+    m_b->hide();
+    m_e->hide();
+
+    form::describe(m_moves, QStringLiteral("Move"));
+    form::describe(m_basement, QStringLiteral("Base accuracy"));
+    form::describe(m_accuracy, QStringLiteral("Accuracy changer"));
+    form::describe(m_accurcount, QString::fromUtf8(accuracyCounterCaption));
+    form::describe(m_evade, QStringLiteral("Evade changer"));
+    form::describe(m_evadecount, QString::fromUtf8(evadeCounterCaption));
+    form::describe(m_chance, QStringLiteral("Chance of move hitting..."));
+    form::describe(m_hm, QStringLiteral("The move missed, or hit?"));
+    form::describe(form::control<QPushButton>(this, "plusaccur"),
+                   QStringLiteral("More accuracy decreasers"));
+    form::describe(form::control<QPushButton>(this, "minusaccur"),
+                   QStringLiteral("Fewer accuracy decreasers"));
+    form::describe(form::control<QPushButton>(this, "plusevade"),
+                   QStringLiteral("More evade increasers"));
+    form::describe(form::control<QPushButton>(this, "minusevade"),
+                   QStringLiteral("Fewer evade increasers"));
+}
+
+void AccuracyWindow::setColours()
+{
+    QPalette window = palette();
+    window.setColor(QPalette::Window, lightGrey);
+    window.setColor(QPalette::WindowText, Qt::black);
+    window.setColor(QPalette::Base, Qt::white);
+    window.setColor(QPalette::Text, Qt::black);
+    setPalette(window);
+    setAutoFillBackground(true);
+
+    QPalette chance = m_chance->palette();
+    chance.setColor(QPalette::Text, chanceOrange);
+    m_chance->setPalette(chance);
+
+    paintOnWhite(m_hm);
+    paintOnWhite(m_e);
+}
+
+void AccuracyWindow::orderTabs()
+{
+    const std::array<const char*, 12> order{"Work",     "Chance",    "Moves",      "basement",
+                                            "accuracy", "plusaccur", "minusaccur", "accurcount",
+                                            "evade",    "plusevade", "minusevade", "evadecount"};
+    QWidget* previous = nullptr;
+    for (const char* name : order) {
+        auto* next = form::control<QWidget>(this, QString::fromUtf8(name));
+        if (previous)
+            QWidget::setTabOrder(previous, next);
+        previous = next;
+    }
+}
+
+void AccuracyWindow::fillMoves()
+{
+    for (const battle::AccuracyRow& row : battle::accuracyRows())
+        m_moves->addItem(fromStd(row.name));
+    // The first item added becomes the current one; the list is filled, nothing is chosen.
+    m_moves->setCurrentIndex(-1);
+    m_moves->setEditText(QString::fromUtf8(movesPlaceholder));
+}
+
+void AccuracyWindow::connectEvents()
+{
+    connect(m_moves->lineEdit(), &QLineEdit::textEdited, this, &AccuracyWindow::onMovesEdited);
+    connect(m_moves, &QComboBox::activated, this, &AccuracyWindow::onMovesChosen);
+    connect(form::control<QPushButton>(this, "plusaccur"), &QPushButton::clicked, this,
+            &AccuracyWindow::onPlusaccurClicked);
+    connect(form::control<QPushButton>(this, "minusaccur"), &QPushButton::clicked, this,
+            &AccuracyWindow::onMinusaccurClicked);
+    connect(form::control<QPushButton>(this, "plusevade"), &QPushButton::clicked, this,
+            &AccuracyWindow::onPlusevadeClicked);
+    connect(form::control<QPushButton>(this, "minusevade"), &QPushButton::clicked, this,
+            &AccuracyWindow::onMinusevadeClicked);
+    connect(m_accurcount, &QLineEdit::textChanged, this, &AccuracyWindow::onAccurcountChanged);
+    connect(m_evadecount, &QLineEdit::textChanged, this, &AccuracyWindow::onEvadecountChanged);
+    connect(m_work, &QPushButton::clicked, this, &AccuracyWindow::onWorkClicked);
+}
+
+void AccuracyWindow::onMovesEdited()
+{
+    lookUpBaseAccuracy(battle::LookupTrigger::Typed);
+}
+
+void AccuracyWindow::onMovesChosen()
+{
+    lookUpBaseAccuracy(battle::LookupTrigger::Chosen);
+}
+
+void AccuracyWindow::lookUpBaseAccuracy(battle::LookupTrigger trigger)
+{
+    const std::optional<double> base =
+        battle::findBaseAccuracy(form::comboText(m_moves).toStdString(), trigger);
+    if (base)
+        m_basement->setText(fromStd(battle::numberToText(*base)));
+}
+
+void AccuracyWindow::onPlusaccurClicked()
+{
+    stepCounter(m_accurcount, m_accuracy, battle::MultiplierTable::Accuracy, +1);
+}
+
+void AccuracyWindow::onMinusaccurClicked()
+{
+    stepCounter(m_accurcount, m_accuracy, battle::MultiplierTable::Accuracy, -1);
+}
+
+void AccuracyWindow::onPlusevadeClicked()
+{
+    stepCounter(m_evadecount, m_evade, battle::MultiplierTable::Evasion, +1);
+}
+
+void AccuracyWindow::onMinusevadeClicked()
+{
+    stepCounter(m_evadecount, m_evade, battle::MultiplierTable::Evasion, -1);
+}
+
+void AccuracyWindow::stepCounter(QLineEdit* counter, QLineEdit* multiplier,
+                                 battle::MultiplierTable table, int delta)
+{
+    // The write runs the counter rule before the multiplier is read from the counter.
+    if (const auto stepped = battle::counterStepWrite(fieldText(counter), delta))
+        counter->setText(fromStd(*stepped));
+    if (const auto entry = battle::multiplierText(fieldText(counter), table))
+        multiplier->setText(fromStd(*entry));
+}
+
+void AccuracyWindow::onAccurcountChanged()
+{
+    applyCounterRule(m_accurcount);
+}
+
+void AccuracyWindow::onEvadecountChanged()
+{
+    applyCounterRule(m_evadecount);
+}
+
+void AccuracyWindow::applyCounterRule(QLineEdit* counter)
+{
+    // The write changes the text and so runs this rule once more, which then leaves it.
+    if (const auto bounded = battle::counterRuleWrite(fieldText(counter)))
+        counter->setText(fromStd(*bounded));
+}
+
+void AccuracyWindow::onWorkClicked()
+{
+    const std::optional<battle::HitDecision> decision =
+        battle::hitDecision(fieldText(m_accuracy), fieldText(m_basement), fieldText(m_evade),
+                            [this] { return m_runtime.draw(); });
+    if (!decision) {
+        m_runtime.showMessage(this, QStringLiteral("Enter the base accuracy as a number."),
+                              Runtime::MessageStyle::Plain);
+        return;
+    }
+    // The marks follow the verdict; a press refused above leaves them as they were.
+    m_chance->setText(fromStd(decision->chanceText));
+    m_hm->setText(decision->hit ? QStringLiteral("HIT") : QStringLiteral("MISS"));
+    m_b->setVisible(decision->hit);
+    m_e->setVisible(decision->hit);
+}

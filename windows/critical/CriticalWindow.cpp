@@ -1,0 +1,179 @@
+// SPDX-License-Identifier: MIT
+#include "windows/critical/CriticalWindow.h"
+
+#include "battle/Rolls.h"
+#include "battle/SpeciesTable.h"
+#include "runtime/Runtime.h"
+#include "windows/common/Form.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPolygonF>
+#include <QPushButton>
+
+#include <array>
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+using form::Kind;
+
+constexpr const char* pokePlaceholder = "Select Pokémon";
+
+// clang-format off
+constexpr std::array<form::ControlRow, 5> controlRows{{
+    // name       kind                 container caption           left  top   width height
+    {"poke",      Kind::Combo,         nullptr,  pokePlaceholder,     0,    0, 1935,  315},
+    {"bc",        Kind::ReadOnlyField, nullptr,  "Base Critical",     0,  360, 1335,  285},
+    {"Command1",  Kind::Button,        nullptr,  "Attack!",         360,  720, 1215,  375},
+    {"Text2",     Kind::ReadOnlyField, nullptr,  "",                120, 1200, 1695,  285},
+    {"Command2",  Kind::Button,        nullptr,  "Credits",         360, 1560, 1215,  255},
+}};
+
+// One contributor and role a box, shown in this order.
+constexpr std::array<const char*, 4> credits{
+    "The Battle Tesh team - information",
+    "The Battle Tesh team - initial programming",
+    "Battle Tesh beta testers - beta testing",
+    "The Battle Tesh team - GUI editor",
+};
+// clang-format on
+
+const QColor lightGrey(192, 192, 192);
+
+constexpr int clientWidth = 1950;
+constexpr int clientHeight = 1875;
+constexpr int iconSize = 32;
+
+QString fromStd(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A yellow burst outlined in red, the spark of a critical hit.
+QPixmap burstIcon()
+{
+    QPixmap icon(iconSize, iconSize);
+    icon.fill(Qt::transparent);
+    constexpr int points = 8;
+    constexpr double outer = 15;
+    constexpr double inner = 7;
+    const QPointF centre(iconSize / 2.0, iconSize / 2.0);
+    QPolygonF burst;
+    for (int corner = 0; corner < 2 * points; ++corner) {
+        const double radius = corner % 2 == 0 ? outer : inner;
+        const double angle = corner * std::numbers::pi / points - std::numbers::pi / 2;
+        burst << centre + QPointF(radius * std::cos(angle), radius * std::sin(angle));
+    }
+    QPainter painter(&icon);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::red, 1.5));
+    painter.setBrush(Qt::yellow);
+    painter.drawPolygon(burst);
+    return icon;
+}
+
+} // namespace
+
+CriticalWindow::CriticalWindow(Runtime& runtime, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_runtime(runtime)
+{
+    setObjectName(QStringLiteral("CH"));
+    setWindowTitle(QStringLiteral("Critical "));
+    setWindowIcon(QIcon(burstIcon()));
+    setFont(form::defaultFont());
+    form::setFixedClientSize(this, clientWidth, clientHeight);
+
+    buildControls();
+    setColours();
+    orderTabs();
+    fillPoke();
+    connectEvents();
+    m_poke->setFocus();
+}
+
+void CriticalWindow::buildControls()
+{
+    form::build(this, controlRows);
+    m_poke = form::control<QComboBox>(this, "poke");
+    m_bc = form::control<QLineEdit>(this, "bc");
+    m_text2 = form::control<QLineEdit>(this, "Text2");
+
+    QFont verdictFont = form::defaultFont();
+    verdictFont.setPointSizeF(9.75);
+    m_text2->setFont(verdictFont);
+
+    form::describe(m_poke, QStringLiteral("Pokémon"));
+    form::describe(m_bc, QStringLiteral("Base Critical"));
+    form::describe(m_text2, QStringLiteral("Critical hit or normal damage"));
+}
+
+void CriticalWindow::setColours()
+{
+    QPalette window = palette();
+    window.setColor(QPalette::Window, lightGrey);
+    window.setColor(QPalette::WindowText, Qt::black);
+    window.setColor(QPalette::Base, Qt::white);
+    window.setColor(QPalette::Text, Qt::black);
+    setPalette(window);
+    setAutoFillBackground(true);
+}
+
+void CriticalWindow::orderTabs()
+{
+    const std::array<const char*, 5> order{"poke", "bc", "Command1", "Text2", "Command2"};
+    QWidget* previous = nullptr;
+    for (const char* name : order) {
+        auto* next = form::control<QWidget>(this, QString::fromUtf8(name));
+        if (previous)
+            QWidget::setTabOrder(previous, next);
+        previous = next;
+    }
+}
+
+void CriticalWindow::fillPoke()
+{
+    for (const battle::SpeciesRow& row : battle::speciesRows())
+        m_poke->addItem(fromStd(row.name));
+    // The first item added becomes the current one; the list is filled, nothing is chosen.
+    m_poke->setCurrentIndex(-1);
+    m_poke->setEditText(QString::fromUtf8(pokePlaceholder));
+}
+
+void CriticalWindow::connectEvents()
+{
+    // Typing and choosing from the list run the same lookup.
+    connect(m_poke->lineEdit(), &QLineEdit::textEdited, this, &CriticalWindow::onPokeChanged);
+    connect(m_poke, &QComboBox::activated, this, &CriticalWindow::onPokeChanged);
+    connect(form::control<QPushButton>(this, "Command1"), &QPushButton::clicked, this,
+            &CriticalWindow::onCommand1Clicked);
+    connect(form::control<QPushButton>(this, "Command2"), &QPushButton::clicked, this,
+            &CriticalWindow::onCommand2Clicked);
+}
+
+void CriticalWindow::onPokeChanged()
+{
+    if (const std::optional<int> value =
+            battle::findBaseCritical(form::comboText(m_poke).toStdString()))
+        m_bc->setText(QString::number(*value));
+}
+
+void CriticalWindow::onCommand1Clicked()
+{
+    const std::optional<std::string> verdict =
+        battle::criticalVerdict(m_bc->text().toStdString(), [this] { return m_runtime.draw(); });
+    if (!verdict) {
+        m_runtime.showMessage(this, QStringLiteral("Choose a Pokémon first."),
+                              Runtime::MessageStyle::Plain);
+        return;
+    }
+    m_text2->setText(fromStd(*verdict));
+}
+
+void CriticalWindow::onCommand2Clicked()
+{
+    for (const char* line : credits)
+        m_runtime.showMessage(this, QString::fromUtf8(line), Runtime::MessageStyle::Plain);
+}

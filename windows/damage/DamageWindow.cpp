@@ -1,0 +1,417 @@
+// SPDX-License-Identifier: MIT
+#include "windows/damage/DamageWindow.h"
+
+#include "battle/AttackTable.h"
+#include "battle/CreditsTicker.h"
+#include "battle/Damage.h"
+#include "battle/TextCheck.h"
+#include "battle/TypeChart.h"
+#include "runtime/Runtime.h"
+#include "windows/common/Form.h"
+#include "windows/damage/StatusChanger.h"
+#include "windows/damage/WindowShortcutFilter.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include <string_view>
+
+namespace {
+
+using form::Kind;
+
+constexpr int clientWidth = 7815; // twips
+constexpr int clientHeight = 4455;
+constexpr int creditsInterval = 3000; // ms
+constexpr int figureMaxLength = battle::damageFieldMaxLength;
+
+// The blanks put each "Type" word over its list.
+constexpr const char* attackerTypes = "Type 1                          Type 2";
+constexpr const char* defenderTypes = "Type 1                               Type 2";
+
+// Containers come before what they hold; the stacking follows the table.
+// clang-format off
+constexpr form::ControlRow controls[] = {
+    {"Frame1",       Kind::Frame,    nullptr,  "Attacking Pokémon",                                             0,    0, 3015, 4455},
+    {"Work",         Kind::Button,   nullptr,  "&Work",                                                      3120,  120,  855,  495},
+    {"Frame5",       Kind::Frame,    nullptr,  nullptr,                                                      2760,  600, 1575, 3855},
+    {"Frame2",       Kind::Frame,    nullptr,  "Defending Pokémon",                                          4080,    0, 3735, 1815},
+    {"Frame3",       Kind::Frame,    nullptr,  "Credits",                                                    4080, 1800, 3735, 1455},
+    {"Frame4",       Kind::Frame,    nullptr,  "Status Changer",                                             4080, 3240, 3735, 1215},
+    {"Text1",        Kind::NotesBox, nullptr,  nullptr,                                                       120, 3720, 2775,  615},
+    {"Label1",       Kind::Label,    "Frame1", "Pokémon's Attack Stat",                                       120,  240, 2775,  255},
+    {"attack",       Kind::Field,    "Frame1", nullptr,                                                      1200,  480,  615,  285},
+    {"Type_0",       Kind::Label,    "Frame1", attackerTypes,                                                 360,  840, 2295,  255},
+    {"poke1",        Kind::Combo,    "Frame1", "Select Type",                                                 120, 1080, 1215,  315},
+    {"poke12",       Kind::Combo,    "Frame1", "Select Type",                                                1680, 1080, 1215,  315},
+    {"Label4",       Kind::Label,    "Frame1", "Pokémon Level",                                               120, 1440, 1335,  255},
+    {"Label",        Kind::Label,    "Frame1", "Base Damage",                                                1680, 1440, 1095,  255},
+    {"level",        Kind::Field,    "Frame1", nullptr,                                                       480, 1680,  615,  285},
+    {"basepower",    Kind::Field,    "Frame1", nullptr,                                                      1920, 1680,  495,  285},
+    {"Label14",      Kind::Label,    "Frame1", "Select attack (instead of base damage and attack type)",      240, 2040, 2535,  495},
+    {"c1",           Kind::Combo,    "Frame1", "Select Attack (optional)",                                    240, 2520, 2535,  315},
+    {"Label5",       Kind::Label,    "Frame1", "Attack type. Ex. Fire Blast = Fire Hydro Pump = Water, etc",  240, 2880, 2415,  375},
+    {"attack1",      Kind::Combo,    "Frame1", "Select Type",                                                 960, 3360, 1215,  315},
+    {"Label8",       Kind::Label,    "Frame1", "Notes:",                                                      120, 3480,  735,  255},
+    {"Label6",       Kind::Label,    "Frame2", "Pokémon's Defense Stat",                                      360,  240, 1335,  375},
+    {"Label15",      Kind::Label,    "Frame2", "Pokémon HP (for Poison, optional)",                          2040,  240, 1455,  375},
+    {"defense",      Kind::Field,    "Frame2", nullptr,                                                       720,  720,  615,  285},
+    {"DHP",          Kind::Field,    "Frame2", nullptr,                                                      2400,  720,  615,  285},
+    {"Label2",       Kind::Label,    "Frame2", "Pokémon Type",                                               1320, 1080, 1215,  255},
+    {"Type_2",       Kind::Label,    "Frame2", defenderTypes,                                                 360, 1200, 3015,  255},
+    {"poke2",        Kind::Combo,    "Frame2", "Select Type",                                                 240, 1440, 1335,  315},
+    {"poke22",       Kind::Combo,    "Frame2", "Select Type",                                                2160, 1440, 1335,  315},
+    {"Label7",       Kind::Label,    "Frame5", "Damage Dealt",                                                360,  240,  855,  375},
+    {"label0012243", Kind::Label,    "Frame5", "Normal",                                                      480,  720,  615,  255},
+    {"damagedealt",  Kind::Field,    "Frame5", nullptr,                                                       360,  960,  855,  285},
+    {"Label13",      Kind::Label,    "Frame5", "Critical",                                                    360, 1320,  855,  255},
+    {"critical",     Kind::Field,    "Frame5", nullptr,                                                       360, 1560,  855,  285},
+    {"Label16",      Kind::Label,    "Frame5", "Poison",                                                      360, 1920,  855,  255},
+    {"poison",       Kind::Field,    "Frame5", nullptr,                                                       360, 2160,  855,  285},
+    {"Label3",       Kind::Label,    "Frame5", "Make Sure You're Using:",                                     360, 2520,  855, 1215},
+    {"Label10",      Kind::Label,    "Frame3", nullptr,                                                       120,  240, 3495, 1095},
+    {"Label9",       Kind::Label,    "Frame4", "Chance of succ.",                                             120,  240,  735,  375},
+    {"succ",         Kind::Field,    "Frame4", nullptr,                                                      1080,  240,  855,  285},
+    {"Work2",        Kind::Button,   "Frame4", "Work",                                                       2280,  240, 1335,  285},
+    {"lbl2",         Kind::Label,    "Frame4", "Yes/No",                                                      240,  720,  615,  225},
+    {"YN",           Kind::Label,    "Frame4", nullptr,                                                      1080,  720,  855,  285},
+    {"Command1",     Kind::Button,   "Frame4", "Info",                                                       2280,  720, 1335,  285},
+};
+
+// What a screen reader announces for each input: the caption the user sees beside it.
+constexpr std::pair<const char*, const char*> accessibleNames[] = {
+    {"attack",      "Pokémon's Attack Stat"},
+    {"poke1",       "Attacking Pokémon Type 1"},
+    {"poke12",      "Attacking Pokémon Type 2"},
+    {"level",       "Pokémon Level"},
+    {"basepower",   "Base Damage"},
+    {"c1",          "Select attack (instead of base damage and attack type)"},
+    {"attack1",     "Attack type"},
+    {"Text1",       "Notes:"},
+    {"defense",     "Pokémon's Defense Stat"},
+    {"DHP",         "Pokémon HP (for Poison, optional)"},
+    {"poke2",       "Defending Pokémon Type 1"},
+    {"poke22",      "Defending Pokémon Type 2"},
+    {"damagedealt", "Damage Dealt Normal"},
+    {"critical",    "Damage Dealt Critical"},
+    {"poison",      "Damage Dealt Poison"},
+    {"Label10",     "Credits"},
+    {"succ",        "Chance of succ."},
+    {"YN",          "Yes/No"},
+};
+// clang-format on
+
+constexpr const char* tabOrder[] = {
+    "attack",  "poke1",       "poke12",   "level",  "basepower", "attack1",  "Work",
+    "defense", "poke2",       "poke22",   "c1",     "DHP",       "Command1", "succ",
+    "Work2",   "damagedealt", "critical", "poison", "Text1",
+};
+
+QString toQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string textOf(const QLineEdit* field)
+{
+    return field->text().toStdString();
+}
+std::string textOf(const QComboBox* combo)
+{
+    return form::comboText(combo).toStdString();
+}
+
+QAction* named(QAction* action, const char* name, const QKeySequence& shortcut = {})
+{
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(shortcut);
+    return action;
+}
+
+// Adding items to an empty list selects the first one; the lists start with none chosen and
+// keep their design-time text.
+void fillKeepingText(QComboBox* list, const QStringList& items)
+{
+    const QString designText = form::comboText(list);
+    list->addItems(items);
+    list->setCurrentIndex(-1);
+    list->setEditText(designText);
+}
+
+} // namespace
+
+DamageWindow::DamageWindow(Runtime& runtime, QWidget* parent)
+    : QMainWindow(parent), m_runtime(runtime)
+{
+    setObjectName(QStringLiteral("FrmDamage"));
+    setWindowTitle(Runtime::applicationTitle());
+    setFont(form::defaultFont());
+    buildControls();
+    buildMenus();
+    loadLists();
+    connectHandlers();
+    m_timer1->start();
+    m_attack->setFocus();
+}
+
+void DamageWindow::enableSubmenus()
+{
+    for (QAction* item : {m_mnuPT, m_mnuAcc, m_mnuCH})
+        item->setEnabled(true);
+}
+
+void DamageWindow::buildControls()
+{
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    QPalette fields = client->palette();
+    fields.setColor(QPalette::Base, Qt::white);
+    fields.setColor(QPalette::Text, Qt::black);
+    client->setPalette(fields);
+    form::setFixedClientSize(client, clientWidth, clientHeight);
+    setCentralWidget(client);
+    // The window takes exactly the size of the client area and the menu bar.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    form::build(client, controls);
+    for (const auto& [name, caption] : accessibleNames)
+        form::describe(form::control<QWidget>(client, QString::fromLatin1(name)),
+                       QString::fromUtf8(caption));
+    for (std::size_t i = 1; i < std::size(tabOrder); ++i)
+        setTabOrder(form::control<QWidget>(client, QString::fromLatin1(tabOrder[i - 1])),
+                    form::control<QWidget>(client, QString::fromLatin1(tabOrder[i])));
+
+    // The output frame's edges overlap its neighbours' controls; it lies under the other,
+    // opaque frames, so they cover those edges and never the other way round.
+    for (const char* frame : {"Frame1", "Frame5", "Frame2", "Frame3", "Frame4"})
+        form::control<QWidget>(client, QString::fromLatin1(frame))->setAutoFillBackground(true);
+    form::control<QWidget>(client, QStringLiteral("Frame5"))->lower();
+
+    auto* line10 = new QFrame(form::control<QWidget>(client, QStringLiteral("Frame4")));
+    line10->setObjectName(QStringLiteral("Line10"));
+    line10->setFrameShape(QFrame::HLine);
+    line10->setFrameShadow(QFrame::Sunken);
+    line10->setGeometry(form::twips(120, 570, 3495, 60));
+
+    auto* yn = form::control<QLabel>(client, QStringLiteral("YN"));
+    QFont bold = yn->font();
+    bold.setBold(true);
+    yn->setFont(bold);
+    yn->setAutoFillBackground(true);
+    QPalette answer = yn->palette();
+    answer.setColor(QPalette::Window, Qt::white);
+    answer.setColor(QPalette::WindowText, Qt::black);
+    yn->setPalette(answer);
+    yn->setAlignment(Qt::AlignCenter);
+
+    form::control<QPushButton>(client, QStringLiteral("Work"))->setEnabled(false);
+    form::control<QLineEdit>(client, QStringLiteral("damagedealt"))->setMaxLength(figureMaxLength);
+    form::control<QLineEdit>(client, QStringLiteral("critical"))->setMaxLength(figureMaxLength);
+
+    m_attack = form::control<QLineEdit>(client, QStringLiteral("attack"));
+    m_level = form::control<QLineEdit>(client, QStringLiteral("level"));
+    m_basepower = form::control<QLineEdit>(client, QStringLiteral("basepower"));
+    m_defense = form::control<QLineEdit>(client, QStringLiteral("defense"));
+    m_dhp = form::control<QLineEdit>(client, QStringLiteral("DHP"));
+    m_damagedealt = form::control<QLineEdit>(client, QStringLiteral("damagedealt"));
+    m_critical = form::control<QLineEdit>(client, QStringLiteral("critical"));
+    m_poison = form::control<QLineEdit>(client, QStringLiteral("poison"));
+    m_c1 = form::control<QComboBox>(client, QStringLiteral("c1"));
+    m_attack1 = form::control<QComboBox>(client, QStringLiteral("attack1"));
+    m_poke1 = form::control<QComboBox>(client, QStringLiteral("poke1"));
+    m_poke12 = form::control<QComboBox>(client, QStringLiteral("poke12"));
+    m_poke2 = form::control<QComboBox>(client, QStringLiteral("poke2"));
+    m_poke22 = form::control<QComboBox>(client, QStringLiteral("poke22"));
+    m_work = form::control<QPushButton>(client, QStringLiteral("Work"));
+    m_label10 = form::control<QLabel>(client, QStringLiteral("Label10"));
+
+    // The narrow type lists are a pixel or two short of "Select Type" with the line edit's own
+    // padding: give that padding to the text so it shows whole instead of scrolled.
+    for (QComboBox* list : {m_poke1, m_poke12, m_poke2, m_poke22, m_attack1})
+        list->lineEdit()->setTextMargins(-1, 0, -3, 0);
+
+    m_timer1 = new QTimer(this);
+    m_timer1->setObjectName(QStringLiteral("Timer1"));
+    m_timer1->setInterval(creditsInterval);
+
+    m_statusChanger = new StatusChanger(m_runtime, client);
+}
+
+void DamageWindow::buildMenus()
+{
+    QMenuBar* bar = menuBar();
+    m_mnuExit = named(bar->addAction(tr("Exit")), "mnuExit");
+
+    QMenu* mnuWin = bar->addMenu(tr("Submenus"));
+    mnuWin->setObjectName(QStringLiteral("mnuWin"));
+    m_mnuPT = named(mnuWin->addAction(tr("Pokémon Tracking")), "mnuPT", Qt::CTRL | Qt::Key_T);
+    m_mnuAcc = named(mnuWin->addAction(tr("Accuracy Finder")), "mnuAcc", Qt::CTRL | Qt::Key_A);
+    m_mnuCH = named(mnuWin->addAction(tr("Critical Hit Finder")), "mnuCH", Qt::CTRL | Qt::Key_H);
+    for (QAction* item : {m_mnuPT, m_mnuAcc, m_mnuCH})
+        item->setEnabled(false);
+
+    QMenu* mnuEdit = bar->addMenu(tr("Edit"));
+    mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
+    QMenu* mnuCopy = mnuEdit->addMenu(tr("Copy Damages to Clipboard"));
+    mnuCopy->setObjectName(QStringLiteral("mnuCopy"));
+    m_mnuCC = named(mnuCopy->addAction(tr("Copy Critical")), "mnuCC");
+    m_mnuCN = named(mnuCopy->addAction(tr("Copy Normal")), "mnuCN");
+    m_mnuCP = named(mnuCopy->addAction(tr("Copy Poison")), "mnuCP");
+
+    // Ctrl+A and its siblings must reach the menu even from a text field, which would take them.
+    new WindowShortcutFilter(this, {m_mnuPT, m_mnuAcc, m_mnuCH});
+}
+
+void DamageWindow::loadLists()
+{
+    QStringList attacks;
+    for (const battle::AttackRow& row : battle::attackRows())
+        attacks.append(toQString(row.key));
+    fillKeepingText(m_c1, attacks);
+
+    m_label10->clear();
+
+    QStringList types;
+    for (std::string_view type : battle::typeListOrder)
+        types.append(toQString(type));
+    for (QComboBox* list : {m_poke1, m_poke12, m_poke2, m_poke22, m_attack1})
+        fillKeepingText(list, types);
+}
+
+void DamageWindow::connectHandlers()
+{
+    connect(m_c1, &QComboBox::activated, this, &DamageWindow::onC1Activated);
+    connect(m_work, &QPushButton::clicked, this, &DamageWindow::onWorkClicked);
+    connect(m_attack, &QLineEdit::textChanged, this, &DamageWindow::onAttackChanged);
+    connect(m_basepower, &QLineEdit::textChanged, this, &DamageWindow::onBasepowerChanged);
+    connect(m_level, &QLineEdit::textChanged, this, &DamageWindow::onLevelChanged);
+    connect(m_defense, &QLineEdit::textChanged, this, &DamageWindow::onDefenseChanged);
+    connect(m_dhp, &QLineEdit::textChanged, this, &DamageWindow::onDhpChanged);
+    connect(m_timer1, &QTimer::timeout, this, &DamageWindow::onTimer1Timeout);
+    connect(m_mnuExit, &QAction::triggered, this, &DamageWindow::onMnuExitTriggered);
+    connect(m_mnuPT, &QAction::triggered, this, &DamageWindow::trackingRequested);
+    connect(m_mnuAcc, &QAction::triggered, this, &DamageWindow::accuracyFinderRequested);
+    connect(m_mnuCH, &QAction::triggered, this, &DamageWindow::criticalFinderRequested);
+    connect(m_mnuCC, &QAction::triggered, this, &DamageWindow::onMnuCcTriggered);
+    connect(m_mnuCN, &QAction::triggered, this, &DamageWindow::onMnuCnTriggered);
+    connect(m_mnuCP, &QAction::triggered, this, &DamageWindow::onMnuCpTriggered);
+}
+
+void DamageWindow::onC1Activated()
+{
+    const auto draw = [this] { return m_runtime.draw(); };
+    for (const battle::FieldWrite& write : battle::applyAttack(textOf(m_c1), draw))
+        applyWrite(write);
+}
+
+void DamageWindow::applyWrite(const battle::FieldWrite& write)
+{
+    QWidget* target = findChild<QWidget*>(QString::fromStdString(write.field));
+    const QString text = QString::fromStdString(write.text);
+    if (auto* notes = qobject_cast<QPlainTextEdit*>(target))
+        notes->setPlainText(text);
+    else if (auto* list = qobject_cast<QComboBox*>(target))
+        list->setEditText(text);
+    else if (auto* label = qobject_cast<QLabel*>(target))
+        label->setText(text);
+    else if (auto* field = qobject_cast<QLineEdit*>(target))
+        form::writeWhole(field, text); // fixed words show whole whatever width the last figure left
+}
+
+void DamageWindow::onWorkClicked()
+{
+    const battle::DamageInputs inputs{
+        .attack = textOf(m_attack),
+        .level = textOf(m_level),
+        .basePower = textOf(m_basepower),
+        .defense = textOf(m_defense),
+        .attackType = textOf(m_attack1),
+        .attackerFirstType = textOf(m_poke1),
+        .attackerSecondType = textOf(m_poke12),
+        .defenderFirstType = textOf(m_poke2),
+        .defenderSecondType = textOf(m_poke22),
+        .defenderHp = textOf(m_dhp),
+        .attackName = textOf(m_c1),
+    };
+    const battle::DamageOutcome outcome = battle::computeDamage(inputs);
+    if (!outcome.message.empty())
+        m_runtime.showMessage(this, QString::fromStdString(outcome.message));
+    if (!outcome.writesFields)
+        return;
+    const std::pair<QLineEdit*, const battle::OutputText*> outputs[] = {
+        {m_damagedealt, &outcome.normal},
+        {m_critical, &outcome.critical},
+        {m_poison, &outcome.poison},
+    };
+    for (const auto& [field, output] : outputs)
+        form::writeLimited(field, QString::fromStdString(output->text), output->maxLength);
+}
+
+bool DamageWindow::checkNumberField(QLineEdit* field, const QString& message)
+{
+    if (!battle::isRefusedByLetterCheck(textOf(field)))
+        return true;
+    m_runtime.showMessage(this, message);
+    field->clear(); // runs this check once more, on the empty text
+    return false;
+}
+
+void DamageWindow::onAttackChanged()
+{
+    checkNumberField(m_attack, tr("Enter Number Only."));
+}
+
+void DamageWindow::onBasepowerChanged()
+{
+    checkNumberField(m_basepower, tr("Enter Number Only."));
+}
+
+void DamageWindow::onLevelChanged()
+{
+    checkNumberField(m_level, tr("Enter Number Only."));
+}
+
+void DamageWindow::onDefenseChanged()
+{
+    if (checkNumberField(m_defense, tr("Enter Numbers Only.")))
+        m_work->setEnabled(true);
+}
+
+void DamageWindow::onDhpChanged()
+{
+    checkNumberField(m_dhp, tr("Enter Numbers Only."));
+}
+
+void DamageWindow::onTimer1Timeout()
+{
+    m_label10->setText(
+        QString::fromStdString(battle::nextCreditLine(m_label10->text().toStdString())));
+}
+
+void DamageWindow::onMnuExitTriggered()
+{
+    m_runtime.endProgram();
+}
+
+void DamageWindow::onMnuCcTriggered()
+{
+    m_runtime.copyToClipboard(m_critical->text());
+}
+
+void DamageWindow::onMnuCnTriggered()
+{
+    m_runtime.copyToClipboard(m_damagedealt->text());
+}
+
+void DamageWindow::onMnuCpTriggered()
+{
+    m_runtime.copyToClipboard(m_poison->text());
+}

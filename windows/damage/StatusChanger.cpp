@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: MIT
+#include "windows/damage/StatusChanger.h"
+
+#include "battle/Rolls.h"
+#include "runtime/Runtime.h"
+#include "windows/common/Form.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+StatusChanger::StatusChanger(Runtime& runtime, QWidget* client)
+    : QObject(client), m_runtime(runtime),
+      m_succ(form::control<QLineEdit>(client, QStringLiteral("succ"))),
+      m_yn(form::control<QLabel>(client, QStringLiteral("YN")))
+{
+    connect(form::control<QPushButton>(client, QStringLiteral("Work2")), &QPushButton::clicked,
+            this, &StatusChanger::onWork2Clicked);
+    connect(form::control<QPushButton>(client, QStringLiteral("Command1")), &QPushButton::clicked,
+            this, &StatusChanger::onCommand1Clicked);
+}
+
+void StatusChanger::onWork2Clicked()
+{
+    const auto draw = [this] { return m_runtime.draw(); };
+    const auto verdict = battle::statusVerdict(m_succ->text().toStdString(), draw);
+    if (!verdict) {
+        m_runtime.showMessage(m_succ->window(), tr("Enter the chance of success as a number."));
+        return;
+    }
+    m_yn->setText(QString::fromStdString(*verdict));
+}
+
+void StatusChanger::onCommand1Clicked()
+{
+    QWidget* window = m_succ->window();
+    m_runtime.showMessage(
+        window,
+        tr("You enter the chance of the move doing the status change. Status changes are changes "
+           "like confusion, paralize, freezing, burn and so on. Press WORK. If it returns YES, "
+           "the status change was succesful, and the Pokémon is now... whatever the status "
+           "change was."),
+        Runtime::MessageStyle::Information);
+    m_runtime.showMessage(
+        window,
+        tr("For example, Blizzard has a 30% chance of freezing. I put '30' in the Succ change "
+           "area, and press WORK. It returns NO. After my opponent attacks, I use Blizzard again "
+           "(simply by pressing WORK again) and it returns YES! My opponent is now frozen!"),
+        Runtime::MessageStyle::Information);
+}

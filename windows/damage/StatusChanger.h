@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QObject>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+class Runtime;
+
+// The "Status Changer" frame of the main window: one draw decides whether a side effect with the
+// chance typed into `succ` takes hold, and "Info" explains how to use it.
+class StatusChanger : public QObject {
+    Q_OBJECT
+
+public:
+    // Finds its controls among the children of `client`.
+    StatusChanger(Runtime& runtime, QWidget* client);
+
+private:
+    void onWork2Clicked();
+    void onCommand1Clicked();
+
+    Runtime& m_runtime;
+    QLineEdit* m_succ;
+    QLabel* m_yn;
+};

@@ -162,12 +162,6 @@ DamageWindow::DamageWindow(Runtime& runtime, QWidget* parent)
     m_attack->setFocus();
 }
 
-void DamageWindow::enableSubmenus()
-{
-    for (QAction* item : {m_mnuPT, m_mnuAcc, m_mnuCH})
-        item->setEnabled(true);
-}
-
 void DamageWindow::buildControls()
 {
     auto* client = new QWidget(this);
@@ -255,8 +249,6 @@ void DamageWindow::buildMenus()
     m_mnuPT = named(mnuWin->addAction(tr("Pokémon Tracking")), "mnuPT", Qt::CTRL | Qt::Key_T);
     m_mnuAcc = named(mnuWin->addAction(tr("Accuracy Finder")), "mnuAcc", Qt::CTRL | Qt::Key_A);
     m_mnuCH = named(mnuWin->addAction(tr("Critical Hit Finder")), "mnuCH", Qt::CTRL | Qt::Key_H);
-    for (QAction* item : {m_mnuPT, m_mnuAcc, m_mnuCH})
-        item->setEnabled(false);
 
     QMenu* mnuEdit = bar->addMenu(tr("Edit"));
     mnuEdit->setObjectName(QStringLiteral("mnuEdit"));

@@ -27,9 +27,6 @@ class DamageWindow : public QMainWindow {
 public:
     explicit DamageWindow(Runtime& runtime, QWidget* parent = nullptr);
 
-    // The Submenus items are built disabled until their windows are part of the program.
-    void enableSubmenus();
-
 signals:
     void trackingRequested();
     void accuracyFinderRequested();

@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: MIT
+#include "app/Startup.h"
+
+#include "runtime/Runtime.h"
+#include "windows/accuracy/AccuracyWindow.h"
+#include "windows/common/AppIcon.h"
+#include "windows/critical/CriticalWindow.h"
+#include "windows/damage/DamageWindow.h"
+#include "windows/splash/SplashWindow.h"
+#include "windows/trainer/TrainerSheet.h"
+
+#include <QApplication>
+
+namespace {
+
+QWidget* createDamageWindow(Runtime& runtime)
+{
+    auto* window = new DamageWindow(runtime);
+    // "Pokémon Tracking" shows Trainer 1 first so that Trainer 2 ends up in front.
+    QObject::connect(window, &DamageWindow::trackingRequested, window, [&runtime] {
+        runtime.showWindow(QStringLiteral("Tab1"));
+        runtime.showWindow(QStringLiteral("Tab2"));
+    });
+    QObject::connect(window, &DamageWindow::accuracyFinderRequested, window,
+                     [&runtime] { runtime.showWindow(QStringLiteral("Acc")); });
+    QObject::connect(window, &DamageWindow::criticalFinderRequested, window,
+                     [&runtime] { runtime.showWindow(QStringLiteral("CH")); });
+    return window;
+}
+
+} // namespace
+
+void registerWindows(Runtime& runtime)
+{
+    runtime.registerWindow(QStringLiteral("frmSplash"),
+                           [&runtime] { return new SplashWindow(runtime); });
+    runtime.registerWindow(QStringLiteral("FrmDamage"),
+                           [&runtime] { return createDamageWindow(runtime); });
+    runtime.registerWindow(QStringLiteral("Acc"),
+                           [&runtime] { return new AccuracyWindow(runtime); });
+    runtime.registerWindow(QStringLiteral("CH"),
+                           [&runtime] { return new CriticalWindow(runtime); });
+    runtime.registerWindow(QStringLiteral("Tab1"),
+                           [&runtime] { return new TrainerSheet(runtime, Trainer::First); });
+    runtime.registerWindow(QStringLiteral("Tab2"),
+                           [&runtime] { return new TrainerSheet(runtime, Trainer::Second); });
+}
+
+void describeApplication()
+{
+    QApplication::setApplicationName(QStringLiteral("battle-tesh"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Battle Tesh"));
+    QApplication::setApplicationVersion(QStringLiteral("1.0.0"));
+    QApplication::setDesktopFileName(QStringLiteral("org.battletesh.BattleTesh"));
+    QApplication::setWindowIcon(form::applicationIcon());
+}

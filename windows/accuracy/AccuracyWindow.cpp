@@ -58,6 +58,25 @@ constexpr std::array<form::ControlRow, 28> controlRows{{
     {"e",          Kind::Label,         nullptr,  "BULLSEYE",                  3360, 3120, 1215,  255},
     {"Label5",     Kind::Label,         nullptr,  acknowledgement,             2880, 3600, 2295,  615},
 }};
+
+// What a screen reader announces for each control, and the label that stands beside it. A bare
+// "+" or "-" would tell the listener nothing.
+constexpr form::AccessibleRow accessibleRows[] = {
+    // control     name                           description                                      label
+    {"Moves",      "Move",                        nullptr,                                         nullptr},
+    {"basement",   "Base accuracy",               "It is not suggested you change this yourself!", "Label2"},
+    {"accuracy",   "Accuracy multiplier",         nullptr,                                         "Label7"},
+    {"plusaccur",  "More accuracy decreasers",    nullptr,                                         nullptr},
+    {"minusaccur", "Fewer accuracy decreasers",   nullptr,                                         nullptr},
+    {"accurcount", "Accuracy decreasers in play", "Max. 6",                                        "Label3"},
+    {"evade",      "Evade multiplier",            nullptr,                                         "Label8"},
+    {"plusevade",  "More evade increasers",       nullptr,                                         nullptr},
+    {"minusevade", "Fewer evade increasers",      nullptr,                                         nullptr},
+    {"evadecount", "Evade increasers in play",    "Max. 6",                                        "Label4"},
+    {"Chance",     "Chance of move hitting",      "In percent",                                    "Label6"},
+    {"HM",         "The move missed, or hit?",    nullptr,                                         nullptr},
+    {"Work",       "Work",                        "Decides whether the move hits",                 nullptr},
+};
 // clang-format on
 
 const QColor lightGrey(192, 192, 192);
@@ -179,22 +198,7 @@ void AccuracyWindow::buildControls()
     m_b->hide();
     m_e->hide();
 
-    form::describe(m_moves, QStringLiteral("Move"));
-    form::describe(m_basement, QStringLiteral("Base accuracy"));
-    form::describe(m_accuracy, QStringLiteral("Accuracy changer"));
-    form::describe(m_accurcount, QString::fromUtf8(accuracyCounterCaption));
-    form::describe(m_evade, QStringLiteral("Evade changer"));
-    form::describe(m_evadecount, QString::fromUtf8(evadeCounterCaption));
-    form::describe(m_chance, QStringLiteral("Chance of move hitting..."));
-    form::describe(m_hm, QStringLiteral("The move missed, or hit?"));
-    form::describe(form::control<QPushButton>(this, "plusaccur"),
-                   QStringLiteral("More accuracy decreasers"));
-    form::describe(form::control<QPushButton>(this, "minusaccur"),
-                   QStringLiteral("Fewer accuracy decreasers"));
-    form::describe(form::control<QPushButton>(this, "plusevade"),
-                   QStringLiteral("More evade increasers"));
-    form::describe(form::control<QPushButton>(this, "minusevade"),
-                   QStringLiteral("Fewer evade increasers"));
+    form::describeControls(this, accessibleRows);
 }
 
 void AccuracyWindow::setColours()

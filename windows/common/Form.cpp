@@ -117,7 +117,24 @@ void build(QWidget* window, std::span<const ControlRow> rows, const QString& suf
 
 void describe(QWidget* control, const QString& caption)
 {
-    control->setAccessibleName(accessibleCaption(caption));
+    const QString name = accessibleCaption(caption);
+    control->setAccessibleName(name);
+    // A screen reader follows the typing into a list's edit part, so that part needs the name too.
+    if (auto* list = qobject_cast<QComboBox*>(control); list && list->lineEdit())
+        list->lineEdit()->setAccessibleName(name);
+}
+
+void describeControls(const QWidget* window, std::span<const AccessibleRow> rows,
+                      const QString& suffix)
+{
+    for (const AccessibleRow& row : rows) {
+        auto* widget = control<QWidget>(window, QString::fromUtf8(row.name) + suffix);
+        describe(widget, QString::fromUtf8(row.caption));
+        if (row.description)
+            widget->setAccessibleDescription(QString::fromUtf8(row.description));
+        if (row.label)
+            control<QLabel>(window, QString::fromUtf8(row.label) + suffix)->setBuddy(widget);
+    }
 }
 
 void writeLimited(QLineEdit* field, const QString& text, int maxLength)

@@ -53,6 +53,19 @@ void build(QWidget* window, std::span<const ControlRow> rows, const QString& suf
 // Names a control for accessibility after the caption the user sees beside it.
 void describe(QWidget* control, const QString& caption);
 
+// What a screen reader tells of one control: its name after the caption the user sees beside
+// it, more of that caption where the name alone is terse, and the label that stands beside it.
+struct AccessibleRow {
+    const char* name;
+    const char* caption;
+    const char* description; // nullptr: none
+    const char* label;       // nullptr: none; otherwise the label's buddy becomes the control
+};
+
+// Describes the rows' controls (names get `suffix` appended, as in build()).
+void describeControls(const QWidget* window, std::span<const AccessibleRow> rows,
+                      const QString& suffix = {});
+
 // The named control; asserts that it exists with that type.
 template <typename T>
 T* control(const QWidget* window, const QString& name)

@@ -32,6 +32,16 @@ constexpr std::array<form::ControlRow, 5> controlRows{{
     {"Command2",  Kind::Button,        nullptr,  "Credits",         360, 1560, 1215,  255},
 }};
 
+// What a screen reader announces for each control; no label stands beside them.
+constexpr form::AccessibleRow accessibleRows[] = {
+    // control   name             description                             label
+    {"poke",     "Pokémon",       nullptr,                                nullptr},
+    {"bc",       "Base Critical", "Chance of a critical hit, in percent", nullptr},
+    {"Command1", "Attack!",       "Rolls for a critical hit",             nullptr},
+    {"Text2",    "Verdict",       "Critical hit or normal damage",        nullptr},
+    {"Command2", "Credits",       nullptr,                                nullptr},
+};
+
 // One contributor and role a box, shown in this order.
 constexpr std::array<const char*, 4> credits{
     "The Battle Tesh team - information",
@@ -105,9 +115,7 @@ void CriticalWindow::buildControls()
     verdictFont.setPointSizeF(9.75);
     m_text2->setFont(verdictFont);
 
-    form::describe(m_poke, QStringLiteral("Pokémon"));
-    form::describe(m_bc, QStringLiteral("Base Critical"));
-    form::describe(m_text2, QStringLiteral("Critical hit or normal damage"));
+    form::describeControls(this, accessibleRows);
 }
 
 void CriticalWindow::setColours()

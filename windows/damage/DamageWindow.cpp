@@ -86,26 +86,30 @@ constexpr form::ControlRow controls[] = {
     {"Command1",     Kind::Button,   "Frame4", "Info",                                                       2280,  720, 1335,  285},
 };
 
-// What a screen reader announces for each input: the caption the user sees beside it.
-constexpr std::pair<const char*, const char*> accessibleNames[] = {
-    {"attack",      "Pokémon's Attack Stat"},
-    {"poke1",       "Attacking Pokémon Type 1"},
-    {"poke12",      "Attacking Pokémon Type 2"},
-    {"level",       "Pokémon Level"},
-    {"basepower",   "Base Damage"},
-    {"c1",          "Select attack (instead of base damage and attack type)"},
-    {"attack1",     "Attack type"},
-    {"Text1",       "Notes:"},
-    {"defense",     "Pokémon's Defense Stat"},
-    {"DHP",         "Pokémon HP (for Poison, optional)"},
-    {"poke2",       "Defending Pokémon Type 1"},
-    {"poke22",      "Defending Pokémon Type 2"},
-    {"damagedealt", "Damage Dealt Normal"},
-    {"critical",    "Damage Dealt Critical"},
-    {"poison",      "Damage Dealt Poison"},
-    {"Label10",     "Credits"},
-    {"succ",        "Chance of succ."},
-    {"YN",          "Yes/No"},
+// What a screen reader announces for each control, and the label that stands beside it.
+constexpr form::AccessibleRow accessibleRows[] = {
+    // control      name                                 description                                        label
+    {"attack",      "Pokémon's Attack Stat",             nullptr,                                           "Label1"},
+    {"poke1",       "Attacker's Type 1",                 nullptr,                                           nullptr},
+    {"poke12",      "Attacker's Type 2",                 nullptr,                                           nullptr},
+    {"level",       "Pokémon Level",                     nullptr,                                           "Label4"},
+    {"basepower",   "Base Damage",                       nullptr,                                           "Label"},
+    {"c1",          "Select attack",                     "Instead of base damage and attack type",          "Label14"},
+    {"attack1",     "Attack type",                       "Ex. Fire Blast = Fire Hydro Pump = Water, etc",   "Label5"},
+    {"Text1",       "Notes",                             nullptr,                                           "Label8"},
+    {"Work",        "Work",                              "Computes the normal, critical and poison damage", nullptr},
+    {"defense",     "Pokémon's Defense Stat",            nullptr,                                           "Label6"},
+    {"DHP",         "Pokémon HP (for Poison, optional)", nullptr,                                           "Label15"},
+    {"poke2",       "Defender's Type 1",                 nullptr,                                           nullptr},
+    {"poke22",      "Defender's Type 2",                 nullptr,                                           nullptr},
+    {"damagedealt", "Damage Dealt Normal",               nullptr,                                           "label0012243"},
+    {"critical",    "Damage Dealt Critical",             nullptr,                                           "Label13"},
+    {"poison",      "Damage Dealt Poison",               nullptr,                                           "Label16"},
+    {"Label10",     "Credits",                           nullptr,                                           nullptr},
+    {"succ",        "Chance of succ.",                   "Chance of the status change, in percent",         "Label9"},
+    {"Work2",       "Status Changer Work",               "Draws whether the status change takes hold",      nullptr},
+    {"YN",          "Yes/No",                            nullptr,                                           nullptr},
+    {"Command1",    "Info",                              "How to use the status changer",                   nullptr},
 };
 // clang-format on
 
@@ -176,9 +180,7 @@ void DamageWindow::buildControls()
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     form::build(client, controls);
-    for (const auto& [name, caption] : accessibleNames)
-        form::describe(form::control<QWidget>(client, QString::fromLatin1(name)),
-                       QString::fromUtf8(caption));
+    form::describeControls(client, accessibleRows);
     for (std::size_t i = 1; i < std::size(tabOrder); ++i)
         setTabOrder(form::control<QWidget>(client, QString::fromLatin1(tabOrder[i - 1])),
                     form::control<QWidget>(client, QString::fromLatin1(tabOrder[i])));

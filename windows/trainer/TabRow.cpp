@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "windows/trainer/TabRow.h"
 
+#include <QKeyEvent>
 #include <QSignalBlocker>
 #include <QStyleOptionTab>
 #include <QStylePainter>
@@ -46,6 +47,22 @@ QSize TabRow::tabSizeHint(int /*index*/) const
 QSize TabRow::minimumTabSizeHint(int index) const
 {
     return tabSizeHint(index);
+}
+
+void TabRow::keyPressEvent(QKeyEvent* event)
+{
+    // A row that shows none chosen still marks a tab for the focus; without this key the arrows
+    // could never pick that tab itself.
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (currentIndex() >= 0)
+            emit tabPicked(currentIndex());
+        return;
+    default:
+        QTabBar::keyPressEvent(event);
+    }
 }
 
 void TabRow::paintEvent(QPaintEvent* event)

@@ -5,7 +5,8 @@
 
 // One row of a tab strip that spans several rows. A plain QTabBar always shows one of its tabs
 // as chosen; a row must also be able to show none, while the page showing belongs to another row.
-// Its tabs share the row's width equally, so a row never scrolls.
+// Its tabs share the row's width equally, so a row never scrolls. With the focus on a row, the
+// arrow keys pick the neighbouring tab and Space or Enter the tab the focus marks.
 class TabRow : public QTabBar {
     Q_OBJECT
 
@@ -25,6 +26,7 @@ protected:
     QSize tabSizeHint(int index) const override;
     QSize minimumTabSizeHint(int index) const override;
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void onCurrentChanged(int index);

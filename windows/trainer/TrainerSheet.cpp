@@ -119,37 +119,36 @@ constexpr form::ControlRow nicknameRows[] = {
 };
 static_assert(std::size(nicknameRows) == TrainerSheet::pageCount);
 
-// What a screen reader calls each field of a page, after the caption beside it.
-struct FieldCaption {
-    const char* name;
-    const char* caption;
+// What a screen reader calls each field of a page, after the caption beside it, and that label.
+constexpr form::AccessibleRow pageAccessibleRows[] = {
+    {"Text5",  "Pokémon Species",     nullptr, "Label7"},
+    {"Combo1", "Status Changes",      nullptr, "Label5"},
+    {"Text11", "HP",                  nullptr, "Label14"},
+    {"Text12", "HP maximum",          nullptr, nullptr},
+    {"Text6",  "Attack",              nullptr, "Label8"},
+    {"Text27", "Miscellaneous",       nullptr, "Label25"},
+    {"Text7",  "Defense",             nullptr, "Label9"},
+    {"Text8",  "Special (Attack)",    nullptr, "Label10"},
+    {"Text9",  "Special (Defense)",   nullptr, "Label11"},
+    {"Text10", "Speed",               nullptr, "Label12"},
+    {"Text13", "Attack 1 name",       nullptr, nullptr},
+    {"Text14", "Attack 1 PP",         nullptr, "Label16"},
+    {"Text15", "Attack 1 PP maximum", nullptr, nullptr},
+    {"Text16", "Attack 2 name",       nullptr, nullptr},
+    {"Text17", "Attack 2 PP",         nullptr, "Label18"},
+    {"Text18", "Attack 2 PP maximum", nullptr, nullptr},
+    {"Text19", "Attack 3 name",       nullptr, nullptr},
+    {"Text20", "Attack 3 PP",         nullptr, "Label20"},
+    {"Text21", "Attack 3 PP maximum", nullptr, nullptr},
+    {"Text22", "Attack 4 name",       nullptr, nullptr},
+    {"Text23", "Attack 4 PP",         nullptr, "Label22"},
+    {"Text24", "Attack 4 PP maximum", nullptr, nullptr},
+    {"Text25", "Type 1",              nullptr, "Label23"},
+    {"Text26", "Type 2",              nullptr, "Label24"},
 };
 
-constexpr FieldCaption pageFieldCaptions[] = {
-    {"Text5",  "Pokémon Species"},
-    {"Combo1", "Status Changes"},
-    {"Text11", "HP"},
-    {"Text12", "HP, after the slash"},
-    {"Text6",  "Attack"},
-    {"Text27", "Miscellaneous"},
-    {"Text7",  "Defense"},
-    {"Text8",  "Special (Attack)"},
-    {"Text9",  "Special (Defense)"},
-    {"Text10", "Speed"},
-    {"Text13", "Attack 1 name"},
-    {"Text14", "Attack 1 PP"},
-    {"Text15", "Attack 1 PP, after the slash"},
-    {"Text16", "Attack 2 name"},
-    {"Text17", "Attack 2 PP"},
-    {"Text18", "Attack 2 PP, after the slash"},
-    {"Text19", "Attack 3 name"},
-    {"Text20", "Attack 3 PP"},
-    {"Text21", "Attack 3 PP, after the slash"},
-    {"Text22", "Attack 4 name"},
-    {"Text23", "Attack 4 PP"},
-    {"Text24", "Attack 4 PP, after the slash"},
-    {"Text25", "Type 1"},
-    {"Text26", "Type 2"},
+constexpr form::AccessibleRow windowAccessibleRows[] = {
+    {"Text3", "Trainer Name", nullptr, "Label3"},
 };
 
 constexpr const char* statusChanges[] = {
@@ -210,7 +209,7 @@ TrainerSheet::TrainerSheet(Runtime& runtime, Trainer trainer, QWidget* parent)
     // Built after the tabbed container, so the window's own controls stand in front of it.
     form::build(this, windowRows);
     form::control<QPushButton>(this, "Command1")->raise();
-    form::describe(form::control<QLineEdit>(this, "Text3"), QStringLiteral("Trainer Name"));
+    form::describeControls(this, windowAccessibleRows);
 
     fillStatusLists();
     connectHandlers();
@@ -239,12 +238,11 @@ void TrainerSheet::buildPages()
         form::build(this, std::span(&nicknameRow, 1));
         auto* nickname = form::control<QLineEdit>(this, QString::fromUtf8(nicknameRow.name));
         form::describe(nickname, QStringLiteral("Pokémon Nickname"));
+        form::control<QLabel>(this, "Label6" + suffix)->setBuddy(nickname);
         // Tabbing runs row by row: the nickname after Leech Seed, before Confused.
         QWidget::setTabOrder(form::control<QWidget>(this, "Check1" + suffix), nickname);
 
-        for (const FieldCaption& field : pageFieldCaptions)
-            form::describe(form::control<QWidget>(this, field.name + suffix),
-                           QString::fromUtf8(field.caption));
+        form::describeControls(this, pageAccessibleRows, suffix);
         m_active->addButton(form::control<QRadioButton>(this, "Option1" + suffix), page);
     }
 }
@@ -268,6 +266,7 @@ void TrainerSheet::connectHandlers()
     // A click, a key or an arrow through the group; choosing the active Pokémon again
     // refreshes the label after a rename.
     connect(m_active, &QButtonGroup::idClicked, this, &TrainerSheet::onOption1Chosen);
+    connect(m_active, &QButtonGroup::idToggled, this, &TrainerSheet::keepEveryOptionReachable);
     connect(form::control<QPushButton>(this, "Command1"), &QPushButton::clicked, this,
             &TrainerSheet::onCommand1Clicked);
     connect(form::control<QLineEdit>(this, "Text3"), &QLineEdit::textChanged, this,
@@ -306,6 +305,14 @@ void TrainerSheet::onOption1Chosen()
     if (page < 1)
         return;
     form::control<QLabel>(this, "Label1")->setText(QStringLiteral("Active: ") + nickname(page));
+}
+
+// A group lets the Tab key reach only its chosen option; ours stand one on each page, so every
+// page keeps its own option reachable.
+void TrainerSheet::keepEveryOptionReachable()
+{
+    for (QAbstractButton* option : m_active->buttons())
+        option->setFocusPolicy(Qt::StrongFocus);
 }
 
 void TrainerSheet::onCommand1Clicked()

@@ -36,6 +36,7 @@ private:
 
     void onNicknameChanged(const QString& text);
     void onOption1Chosen();
+    void keepEveryOptionReachable();
     void onCommand1Clicked();
     void onText3Changed(const QString& name);
 

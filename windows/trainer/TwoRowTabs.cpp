@@ -3,6 +3,7 @@
 
 #include "windows/trainer/TabRow.h"
 
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QStyleOptionTabWidgetFrame>
@@ -20,6 +21,18 @@ TwoRowTabs::TwoRowTabs(int tabsPerRow, int rowHeight, QWidget* parent)
     }
     connect(m_rows[0], &TabRow::tabPicked, this, &TwoRowTabs::onFirstRowPicked);
     connect(m_rows[1], &TabRow::tabPicked, this, &TwoRowTabs::onSecondRowPicked);
+
+    const std::pair<QKeySequence, void (TwoRowTabs::*)()> pageKeys[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_Tab), &TwoRowTabs::showNextPage},
+        {QKeySequence(Qt::CTRL | Qt::Key_PageDown), &TwoRowTabs::showNextPage},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), &TwoRowTabs::showPreviousPage},
+        {QKeySequence(Qt::CTRL | Qt::Key_PageUp), &TwoRowTabs::showPreviousPage},
+    };
+    for (const auto& [keys, step] : pageKeys) {
+        auto* shortcut = new QShortcut(keys, this);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, step);
+    }
 }
 
 void TwoRowTabs::addPage(QWidget* page, const QString& caption)
@@ -72,6 +85,18 @@ void TwoRowTabs::onFirstRowPicked(int tab)
 void TwoRowTabs::onSecondRowPicked(int tab)
 {
     setCurrentPage(m_tabsPerRow + tab);
+}
+
+void TwoRowTabs::showNextPage()
+{
+    if (pageCount() > 0)
+        setCurrentPage((currentPage() + 1) % pageCount());
+}
+
+void TwoRowTabs::showPreviousPage()
+{
+    if (pageCount() > 0)
+        setCurrentPage((currentPage() + pageCount() - 1) % pageCount());
 }
 
 void TwoRowTabs::resizeEvent(QResizeEvent* /*event*/)

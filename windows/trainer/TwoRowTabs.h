@@ -11,7 +11,9 @@ class TabRow;
 // A tabbed container whose tabs stand in two rows above one page area: the first row holds the
 // first `tabsPerRow` pages, the second row the rest. Choosing a tab in one row leaves the other
 // row with none chosen. Pages cover the whole container, so their controls are placed in the
-// container's own coordinates; the tab rows stand in front of the pages' top.
+// container's own coordinates; the tab rows stand in front of the pages' top. Ctrl+Tab and
+// Ctrl+PgDown show the next page from anywhere in the window, Ctrl+Shift+Tab and Ctrl+PgUp the
+// previous one, round the end.
 class TwoRowTabs : public QWidget {
     Q_OBJECT
 
@@ -37,6 +39,8 @@ protected:
 private:
     void onFirstRowPicked(int tab);
     void onSecondRowPicked(int tab);
+    void showNextPage();
+    void showPreviousPage();
     int rowOf(int index) const { return index / m_tabsPerRow; }
     int tabOf(int index) const { return index % m_tabsPerRow; }
 

@@ -13,6 +13,7 @@ cmake -S "$root" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 cmake --build "$build_dir" -j"$(nproc)"
 
 failed=0
+passed=0
 for target in text_to_number damage lookups verdicts; do
     # New inputs go to a scratch corpus so the committed seeds stay small.
     work="$build_dir/corpus-work/$target"
@@ -22,10 +23,12 @@ for target in text_to_number damage lookups verdicts; do
         "$work" "$root/fuzz/corpus/$target" >"$build_dir/fuzz-$target.log" 2>&1; then
         echo "fuzz_$target: $(grep -m1 -o 'Done [0-9]* runs in [0-9]* second(s)' \
             "$build_dir/fuzz-$target.log"), no failure"
+        passed=$((passed + 1))
     else
         echo "fuzz_$target: FAILED, see $build_dir/fuzz-$target.log"
         tail -n 30 "$build_dir/fuzz-$target.log"
-        failed=1
+        failed=$((failed + 1))
     fi
 done
-exit "$failed"
+echo "fuzz: $passed passed, $failed failed"
+((failed == 0))

@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -42,7 +43,13 @@ QWidget* createControl(Kind kind, const QString& caption, int heightTwips, QWidg
     }
     case Kind::Combo: {
         auto* combo = new QComboBox(parent);
-        combo->setEditable(true);
+        // Editable through an edit part of our own: setEditable() would also build the list's
+        // popup, a dozen widgets, long before (if ever) it first opens. The edit part comes
+        // with a bare completer, else the list builds one over its items, only to drop it.
+        auto* edit = new QLineEdit(combo);
+        edit->setPalette(combo->palette());
+        edit->setCompleter(new QCompleter(edit));
+        combo->setLineEdit(edit);
         combo->setCompleter(nullptr);
         combo->setInsertPolicy(QComboBox::NoInsert);
         // Enter, or leaving the box, after typing a text that matches an item would otherwise

@@ -211,7 +211,6 @@ TrainerSheet::TrainerSheet(Runtime& runtime, Trainer trainer, QWidget* parent)
     form::control<QPushButton>(this, "Command1")->raise();
     form::describeControls(this, windowAccessibleRows);
 
-    fillStatusLists();
     connectHandlers();
     m_tabs->setCurrentPage(0);
     form::control<QWidget>(this, QString::fromUtf8(traits.focusOnOpening))->setFocus();
@@ -231,38 +230,43 @@ void TrainerSheet::buildPages()
         auto* container = new QWidget;
         container->setObjectName(QStringLiteral("Page") + pageSuffix(page));
         m_tabs->addPage(container, QStringLiteral("Pokémon %1").arg(page));
-
-        const QString suffix = pageSuffix(page);
-        form::build(this, pageRows, suffix);
-        const form::ControlRow& nicknameRow = nicknameRows[page - 1];
-        form::build(this, std::span(&nicknameRow, 1));
-        auto* nickname = form::control<QLineEdit>(this, QString::fromUtf8(nicknameRow.name));
-        form::describe(nickname, QStringLiteral("Pokémon Nickname"));
-        form::control<QLabel>(this, "Label6" + suffix)->setBuddy(nickname);
-        // Tabbing runs row by row: the nickname after Leech Seed, before Confused.
-        QWidget::setTabOrder(form::control<QWidget>(this, "Check1" + suffix), nickname);
-
-        form::describeControls(this, pageAccessibleRows, suffix);
-        m_active->addButton(form::control<QRadioButton>(this, "Option1" + suffix), page);
     }
+    buildPage(1);
 }
 
-void TrainerSheet::fillStatusLists()
+// Most of the sheet is its pages' controls, and a battle may never reach the later pages: each
+// page is built when it first shows.
+void TrainerSheet::buildPage(int page)
 {
-    for (int page = 1; page <= pageCount; ++page) {
-        auto* combo = form::control<QComboBox>(this, "Combo1" + pageSuffix(page));
-        for (const char* status : statusChanges)
-            combo->addItem(QString::fromUtf8(status));
-        // The first item added became the choice; the list starts with no choice and no text.
-        combo->setCurrentIndex(-1);
-    }
+    m_pageBuilt[page - 1] = true;
+    const QString suffix = pageSuffix(page);
+    form::build(this, pageRows, suffix);
+    const form::ControlRow& nicknameRow = nicknameRows[page - 1];
+    form::build(this, std::span(&nicknameRow, 1));
+    auto* nickname = form::control<QLineEdit>(this, QString::fromUtf8(nicknameRow.name));
+    form::describe(nickname, QStringLiteral("Pokémon Nickname"));
+    form::control<QLabel>(this, "Label6" + suffix)->setBuddy(nickname);
+    // Tabbing runs row by row: the nickname after Leech Seed, before Confused.
+    QWidget::setTabOrder(form::control<QWidget>(this, "Check1" + suffix), nickname);
+
+    form::describeControls(this, pageAccessibleRows, suffix);
+    m_active->addButton(form::control<QRadioButton>(this, "Option1" + suffix), page);
+    fillStatusList(page);
+    connect(nickname, &QLineEdit::textChanged, this, &TrainerSheet::onNicknameChanged);
+}
+
+void TrainerSheet::fillStatusList(int page)
+{
+    auto* combo = form::control<QComboBox>(this, "Combo1" + pageSuffix(page));
+    for (const char* status : statusChanges)
+        combo->addItem(QString::fromUtf8(status));
+    // The first item added became the choice; the list starts with no choice and no text.
+    combo->setCurrentIndex(-1);
 }
 
 void TrainerSheet::connectHandlers()
 {
-    for (const form::ControlRow& row : nicknameRows)
-        connect(form::control<QLineEdit>(this, QString::fromUtf8(row.name)),
-                &QLineEdit::textChanged, this, &TrainerSheet::onNicknameChanged);
+    connect(m_tabs, &TwoRowTabs::pageAboutToShow, this, &TrainerSheet::onPageAboutToShow);
     // A click, a key or an arrow through the group; choosing the active Pokémon again
     // refreshes the label after a rename.
     connect(m_active, &QButtonGroup::idClicked, this, &TrainerSheet::onOption1Chosen);
@@ -291,6 +295,18 @@ QString TrainerSheet::tabCaption(int page) const
 QString TrainerSheet::nickname(int page) const
 {
     return form::control<QLineEdit>(this, QString::fromUtf8(nicknameRows[page - 1].name))->text();
+}
+
+void TrainerSheet::onPageAboutToShow(int index)
+{
+    if (m_pageBuilt[index])
+        return;
+    const int page = index + 1;
+    buildPage(page);
+    // The window's own controls follow the page in the tab chain, as they follow the first page.
+    auto* credits = form::control<QWidget>(this, "Command1");
+    QWidget::setTabOrder(form::control<QWidget>(this, "Text26" + pageSuffix(page)), credits);
+    QWidget::setTabOrder(credits, form::control<QWidget>(this, "Text3"));
 }
 
 void TrainerSheet::onNicknameChanged(const QString& text)

@@ -8,6 +8,8 @@
 
 #include <QWidget>
 
+#include <array>
+
 class QButtonGroup;
 class QLabel;
 class Runtime;
@@ -30,10 +32,12 @@ public:
 
 private:
     void buildPages();
-    void fillStatusLists();
+    void buildPage(int page);
+    void fillStatusList(int page);
     void connectHandlers();
     QString nickname(int page) const;
 
+    void onPageAboutToShow(int index);
     void onNicknameChanged(const QString& text);
     void onOption1Chosen();
     void keepEveryOptionReachable();
@@ -44,4 +48,5 @@ private:
     Trainer m_trainer;
     TwoRowTabs* m_tabs = nullptr;
     QButtonGroup* m_active = nullptr;
+    std::array<bool, pageCount> m_pageBuilt{};
 };

@@ -61,6 +61,7 @@ void TwoRowTabs::setCurrentPage(int index)
 {
     if (index < 0 || index >= pageCount())
         return;
+    emit pageAboutToShow(index);
     m_pages->setCurrentIndex(index);
     for (std::size_t row = 0; row < m_rows.size(); ++row)
         m_rows[row]->setChosenTab(static_cast<int>(row) == rowOf(index) ? tabOf(index) : -1);

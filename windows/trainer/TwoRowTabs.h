@@ -32,6 +32,10 @@ public:
     TabRow* row(int index) const { return m_rows.at(index); }
     int stripHeight() const { return 2 * m_rowHeight; }
 
+signals:
+    // The page is about to show: the last moment to fill it.
+    void pageAboutToShow(int index);
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;

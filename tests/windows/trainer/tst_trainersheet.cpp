@@ -62,6 +62,14 @@ void clickTab(TabRow* row, int tab)
     QTest::mouseClick(row, Qt::LeftButton, {}, row->tabRect(tab).center());
 }
 
+// A page's controls are built when the page first shows: look at every page once, ending on
+// the first.
+void showEveryPage(TrainerSheet& sheet)
+{
+    for (int page = TrainerSheet::pageCount; page >= 1; --page)
+        sheet.showPage(page);
+}
+
 } // namespace
 
 class TestTrainerSheet : public QObject {
@@ -74,6 +82,7 @@ private slots:
     void fresh_sheet_shows_the_initial_texts_on_page_1_data();
     void fresh_sheet_shows_the_initial_texts_on_page_1();
     void only_the_showing_page_controls_are_visible();
+    void later_pages_are_built_once_when_first_shown();
     void page_controls_stand_where_the_layout_puts_them();
     void tabs_stand_in_two_rows_of_three_that_fit_the_width();
     void every_status_list_holds_the_six_entries_in_order();
@@ -154,6 +163,7 @@ void TestTrainerSheet::fresh_sheet_shows_the_initial_texts_on_page_1()
 
     const QStringList attackNames = {"Attack1", "Attack2", "Attack3", "Attack4"};
     for (int page = 1; page <= TrainerSheet::pageCount; ++page) {
+        sheet.showPage(page);
         QCOMPARE(sheet.tabCaption(page), QString("Pokémon %1").arg(page));
         const QStringList attacks = {
             find<QLineEdit>(&sheet, onPage("Text13", page))->text(),
@@ -194,6 +204,7 @@ void TestTrainerSheet::only_the_showing_page_controls_are_visible()
 {
     TrainerSheet sheet(*m_runtime, Trainer::First);
     sheet.show();
+    showEveryPage(sheet);
     for (int showing : {1, 4, 6}) {
         sheet.showPage(showing);
         QCOMPARE(sheet.showingPage(), showing);
@@ -211,9 +222,33 @@ void TestTrainerSheet::only_the_showing_page_controls_are_visible()
     }
 }
 
+void TestTrainerSheet::later_pages_are_built_once_when_first_shown()
+{
+    TrainerSheet sheet(*m_runtime, Trainer::First);
+    sheet.show();
+    QVERIFY(sheet.findChild<QWidget*>("Text5_1"));
+    QVERIFY(!sheet.findChild<QWidget*>("Text5_4"));
+
+    clickTab(find<TabRow>(&sheet, "TabRow2"), 0);
+    QCOMPARE(sheet.showingPage(), 4);
+    QVERIFY(find<QWidget>(&sheet, "Text5_4")->isVisible());
+    QCOMPARE(find<QLineEdit>(&sheet, "Text13_4")->text(), QString("Attack1"));
+    QCOMPARE(find<QComboBox>(&sheet, "Combo1_4")->count(), 6);
+    QTest::keyClicks(nicknameOf(&sheet, 4), "Onix");
+    QCOMPARE(sheet.tabCaption(4), QString("Onix"));
+
+    // Coming back to a page keeps what was typed there and builds nothing twice.
+    sheet.showPage(1);
+    sheet.showPage(4);
+    QCOMPARE(nicknameOf(&sheet, 4)->text(), QString("Onix"));
+    QCOMPARE(sheet.findChildren<QWidget*>("Text5_4").size(), 1);
+    QCOMPARE(sheet.findChildren<QRadioButton*>().size(), 2);
+}
+
 void TestTrainerSheet::page_controls_stand_where_the_layout_puts_them()
 {
     TrainerSheet sheet(*m_runtime, Trainer::Second);
+    showEveryPage(sheet);
     const QWidget* container = find<QWidget>(&sheet, "SSTab1");
     QCOMPARE(container->geometry(), QRect(0, 0, 307, 385));
     const auto placeOf = [container](const QWidget* control) {
@@ -254,6 +289,7 @@ void TestTrainerSheet::every_status_list_holds_the_six_entries_in_order()
     TrainerSheet sheet(*m_runtime, Trainer::Second);
     const QStringList expected = {"Sleeping", "Poison", "Paralyzed", "Burned", "Frozen", "Toxic"};
     for (int page = 1; page <= TrainerSheet::pageCount; ++page) {
+        sheet.showPage(page);
         const auto* combo = find<QComboBox>(&sheet, onPage("Combo1", page));
         QStringList items;
         for (int item = 0; item < combo->count(); ++item)
@@ -266,6 +302,7 @@ void TestTrainerSheet::typed_status_is_kept_but_never_added_to_the_list()
 {
     TrainerSheet sheet(*m_runtime, Trainer::First);
     sheet.show();
+    showEveryPage(sheet);
     sheet.showPage(3);
     auto* combo = find<QComboBox>(&sheet, "Combo1_3");
     QTest::keyClicks(combo, "Confused and Toxic");
@@ -351,6 +388,7 @@ void TestTrainerSheet::active_by_keyboard_on_another_page_clears_the_first_choic
     option->setFocus();
     QTest::keyClick(option, Qt::Key_Space);
     QCOMPARE(activeLabel(&sheet), QString("Active: Mew"));
+    showEveryPage(sheet);
     for (int page = 1; page <= TrainerSheet::pageCount; ++page)
         QCOMPARE(find<QRadioButton>(&sheet, onPage("Option1", page))->isChecked(), page == 5);
 }
@@ -557,6 +595,7 @@ void TestTrainerSheet::a_closed_sheet_reopens_fresh()
     QCOMPARE(reopened->tabCaption(2), QString("Pokémon 2"));
     QCOMPARE(activeLabel(reopened), QString("Active: None"));
     QCOMPARE(reopened->windowTitle(), QString("Trainer 1"));
+    reopened->showPage(2);
     QCOMPARE(nicknameOf(reopened, 2)->text(), QString());
     QVERIFY(!find<QRadioButton>(reopened, "Option1_2")->isChecked());
     QTRY_VERIFY(old.isNull());

@@ -58,8 +58,10 @@ QPixmap paintApplicationIcon(int size)
 
 QIcon applicationIcon()
 {
+    // Window icons only: each size travels with every window to the window manager, and larger
+    // ones come from the installed icon theme.
     QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256})
+    for (int size : {16, 32, 48, 64})
         icon.addPixmap(paintApplicationIcon(size));
     return icon;
 }

@@ -4,13 +4,15 @@
 #include "runtime/Runtime.h"
 #include "windows/common/Form.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
 #include <QScreen>
 #include <QTimer>
+
+#include <string_view>
 
 namespace {
 
@@ -18,6 +20,61 @@ constexpr int clientWidth = 5910; // twips
 constexpr int clientHeight = 4605;
 constexpr QSize pictureSize(400, 310);
 constexpr int handOverDelay = 3500; // ms
+
+// Capitals of five by seven dots, in the manner of the handheld games' own lettering. The title
+// needs no font this way, so the picture is ready before the font database has loaded.
+struct Glyph {
+    char letter;
+    const char* dots; // seven rows of five, '#' for a dot
+};
+
+constexpr int glyphColumns = 5;
+constexpr int glyphRows = 7;
+
+// clang-format off
+constexpr Glyph glyphs[] = {
+    {'A', ".###." "#...#" "#...#" "#####" "#...#" "#...#" "#...#"},
+    {'B', "####." "#...#" "#...#" "####." "#...#" "#...#" "####."},
+    {'C', ".###." "#...#" "#...." "#...." "#...." "#...#" ".###."},
+    {'E', "#####" "#...." "#...." "####." "#...." "#...." "#####"},
+    {'H', "#...#" "#...#" "#...#" "#####" "#...#" "#...#" "#...#"},
+    {'I', ".###." "..#.." "..#.." "..#.." "..#.." "..#.." ".###."},
+    {'K', "#...#" "#..#." "#.#.." "##..." "#.#.." "#..#." "#...#"},
+    {'L', "#...." "#...." "#...." "#...." "#...." "#...." "#####"},
+    {'O', ".###." "#...#" "#...#" "#...#" "#...#" "#...#" ".###."},
+    {'R', "####." "#...#" "#...#" "####." "#.#.." "#..#." "#...#"},
+    {'S', ".####" "#...." "#...." ".###." "....#" "....#" "####."},
+    {'T', "#####" "..#.." "..#.." "..#.." "..#.." "..#.." "..#.."},
+};
+// clang-format on
+
+const Glyph* glyphOf(char letter)
+{
+    for (const Glyph& glyph : glyphs) {
+        if (glyph.letter == letter)
+            return &glyph;
+    }
+    return nullptr; // a blank
+}
+
+// Letters `dot` pixels to a dot, centred on `centreX`; `grow` widens every dot on all sides.
+void drawLettering(QPainter& painter, std::string_view text, int centreX, int top, int dot,
+                   int grow, const QColor& colour)
+{
+    const int advance = (glyphColumns + 1) * dot;
+    int left = centreX - (static_cast<int>(text.size()) * advance - dot) / 2;
+    for (const char letter : text) {
+        if (const Glyph* glyph = glyphOf(letter)) {
+            for (int index = 0; index < glyphColumns * glyphRows; ++index) {
+                if (glyph->dots[index] == '#')
+                    painter.fillRect(left + index % glyphColumns * dot - grow,
+                                     top + index / glyphColumns * dot - grow, dot + 2 * grow,
+                                     dot + 2 * grow, colour);
+            }
+        }
+        left += advance;
+    }
+}
 
 // A title over two facing swords in a ring, on a dusk sky: painted once, no image files needed.
 QPixmap paintPicture()
@@ -45,24 +102,17 @@ QPixmap paintPicture()
     painter.drawLine(centre + QPointF(-62, 62), centre + QPointF(-45, 45));
     painter.drawLine(centre + QPointF(62, 62), centre + QPointF(45, 45));
 
-    QFont title(QStringLiteral("Liberation Sans"));
-    title.setStyleHint(QFont::SansSerif);
-    title.setPixelSize(44);
-    title.setBold(true);
-    QPainterPath text;
-    text.addText(0, 0, title, QStringLiteral("Battle Tesh"));
-    const QRectF bounds = text.boundingRect();
-    text.translate(197 - bounds.center().x(), 52 - bounds.center().y());
-    painter.setPen(QPen(QColor(30, 20, 40), 4));
-    painter.setBrush(QColor(255, 214, 90));
-    painter.drawPath(text);
-
-    QFont subtitle = form::defaultFont();
-    subtitle.setPointSizeF(10);
-    painter.setFont(subtitle);
-    painter.setPen(QColor(40, 20, 20));
-    painter.drawText(QRect(0, 262, 394, 30), Qt::AlignCenter, QStringLiteral("Click to start"));
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    drawLettering(painter, "BATTLE TESH", 197, 32, 5, 2, QColor(30, 20, 40));
+    drawLettering(painter, "BATTLE TESH", 197, 32, 5, 0, QColor(255, 214, 90));
+    drawLettering(painter, "CLICK TO START", 197, 270, 2, 0, QColor(40, 20, 20));
     return picture;
+}
+
+// Loads the font database and the face every other window uses.
+void loadFonts()
+{
+    QFontMetrics(form::defaultFont()).height();
 }
 
 } // namespace
@@ -89,6 +139,11 @@ void SplashWindow::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.drawPixmap(0, 0, m_picture);
+    // With the picture up, load the fonts while the user looks, not when the main window opens.
+    if (!m_fontsRequested) {
+        m_fontsRequested = true;
+        QTimer::singleShot(0, this, &loadFonts);
+    }
 }
 
 void SplashWindow::mousePressEvent(QMouseEvent* event)

@@ -29,4 +29,5 @@ private:
     QTimer* m_timer1;
     QPixmap m_picture;
     bool m_handedOver = false;
+    bool m_fontsRequested = false;
 };

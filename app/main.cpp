@@ -11,6 +11,7 @@ int main(int argc, char* argv[])
 
     QtRuntime runtime;
     registerWindows(runtime);
+    installBenchProbe(runtime);
     runtime.showWindow(QStringLiteral("frmSplash"));
     return QApplication::exec();
 }

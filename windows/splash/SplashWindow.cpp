@@ -4,7 +4,7 @@
 #include "runtime/Runtime.h"
 #include "windows/common/Form.h"
 
-#include <QFontMetrics>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLinearGradient>
 #include <QMouseEvent>
@@ -109,10 +109,23 @@ QPixmap paintPicture()
     return picture;
 }
 
-// Loads the font database and the face every other window uses.
+// Loads the font database and the faces every other window uses, plain and bold, and draws
+// their glyphs once at each quarter-pixel offset text can land on, so that the first paint of
+// the main window finds them ready.
 void loadFonts()
 {
-    QFontMetrics(form::defaultFont()).height();
+    QString glyphs = QStringLiteral("é");
+    for (char letter = ' '; letter <= '~'; ++letter)
+        glyphs += QLatin1Char(letter);
+    QImage scratch(8 * glyphs.size(), 16, QImage::Format_RGB32);
+    QPainter painter(&scratch);
+    QFont font = form::defaultFont();
+    for (const bool bold : {false, true}) {
+        font.setBold(bold);
+        painter.setFont(font);
+        for (const qreal offset : {0.0, 0.25, 0.5, 0.75})
+            painter.drawText(QPointF(offset, 12), glyphs);
+    }
 }
 
 } // namespace

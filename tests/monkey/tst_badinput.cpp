@@ -1,16 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "app/Startup.h"
-#include "runtime/TestRuntime.h"
-#include "support/ModalWatchdog.h"
+#include "windows/WindowFixture.h"
 
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
-
-#include <iterator>
-#include <memory>
+using fixture::text;
 
 namespace {
 
@@ -39,227 +31,167 @@ const Hostile hostileTexts[] = {
     {"ten thousand letters", QString(10000, u'x'), true},
 };
 
-// The worked example every main window row starts from: 107, 216 and 12.6 when left alone.
-// A first Work with a stronger attacker and more hit points fills the outputs, so that a row
-// which writes nothing is told apart from one which writes empty texts.
-const std::pair<const char*, const char*> example[] = {
-    {"attack", "100"}, {"level", "50"}, {"basepower", "80"}, {"defense", "90"}, {"DHP", "200"}};
-const std::pair<const char*, const char*> primer[] = {{"attack", "300"}, {"DHP", "255"}};
-const QStringList exampleFigures{"107", "216", "12.6"};
-const QStringList primedFigures{"315", "643", "16.065"};
-const QStringList figureFields{"damagedealt", "critical", "poison"};
+// A button, the entries a first press with a certain outcome is given, and what that press
+// shows in the outputs that a refused press must leave alone. The main window's Work starts from
+// a stronger attacker with more hit points, then each row goes back to the worked example (107,
+// 216 and 12.6 when left alone), so that a row which writes nothing is told apart from one which
+// writes empty texts.
+struct Tool {
+    const char* window;
+    const char* button;
+    QStringList primer;
+    QStringList outputs;
+    QStringList primed;
+    QStringList example;
+};
 
+const QStringList example{"attack=100", "level=50", "basepower=80", "defense=90", "DHP=200"};
+const QStringList primedFigures{"315", "643", "16.065"};
+
+// clang-format off
+const Tool tools[] = {
+    {"FrmDamage", "Work",     QStringList{"attack1=Fire", "poke1=Fire", "poke2=Grass"} + example
+                              + QStringList{"attack=300", "DHP=255"},
+                                                   {"damagedealt", "critical", "poison"}, primedFigures, example},
+    {"FrmDamage", "Work2",    {"succ=100"},        {"YN"},           {"YES"},           {}},
+    {"Acc",       "Work",     {"basement=100"},    {"Chance", "HM"}, {"100", "HIT"},    {}},
+    {"CH",        "Command1", {"bc=100"},          {"Text2"},        {"Critical Hit!"}, {}},
+};
+
+// The tool a field belongs to, what typing a refused text says, what a press says when the field
+// holds no number, and the rolls drawn before the field is read.
 struct NumberField {
+    int tool;
     const char* name;
     const char* typingMessage;
     const char* noNumberMessage;
+    int draws;
 };
 
 const NumberField numberFields[] = {
-    {"attack", "Enter Number Only.", "Pokémon's Attack Stat must be a number."},
-    {"level", "Enter Number Only.", "Pokémon Level must be a number."},
-    {"basepower", "Enter Number Only.", "Base Damage must be a number."},
-    {"defense", "Enter Numbers Only.", "Pokémon's Defense Stat must be a number."},
-    {"DHP", "Enter Numbers Only.", "Pokémon HP must be a number."},
-};
-
-// A tool's one read field, its button, what a refused press says and what a press may change.
-// A first press with a certain outcome fills the outputs that a refused press must leave alone.
-struct ToolField {
-    const char* window;
-    const char* field;
-    const char* button;
-    const char* message;
-    QStringList outputs;
-    const char* primer;
-    QStringList primed;
-    int drawsWhenRefused; // some rolls are drawn before the field is read
-};
-
-// clang-format off
-const ToolField toolFields[] = {
-    {"FrmDamage", "succ",     "Work2",    "Enter the chance of success as a number.",
-     {"YN"},           "100", {"YES"},           1},
-    {"Acc",       "basement", "Work",     "Enter the base accuracy as a number.",
-     {"Chance", "HM"}, "100", {"100", "HIT"},    0},
-    {"CH",        "bc",       "Command1", "Choose a Pokémon first.",
-     {"Text2"},        "100", {"Critical Hit!"}, 1},
+    {0, "attack",    "Enter Number Only.",  "Pokémon's Attack Stat must be a number.",  0},
+    {0, "level",     "Enter Number Only.",  "Pokémon Level must be a number.",          0},
+    {0, "basepower", "Enter Number Only.",  "Base Damage must be a number.",            0},
+    {0, "defense",   "Enter Numbers Only.", "Pokémon's Defense Stat must be a number.", 0},
+    {0, "DHP",       "Enter Numbers Only.", "Pokémon HP must be a number.",             0},
+    {1, "succ",      nullptr,               "Enter the chance of success as a number.", 1},
+    {2, "basement",  nullptr,               "Enter the base accuracy as a number.",     0},
+    {3, "bc",        nullptr,               "Choose a Pokémon first.",                  1},
 };
 // clang-format on
 
-bool isBlankLevel(const QString& text)
+QStringList texts(const QWidget* window, const QStringList& names)
 {
-    return text.isEmpty() || text == " ";
-}
-
-QString textOf(const QWidget* window, const QString& name)
-{
-    const QWidget* control = window->findChild<QWidget*>(name);
-    if (auto* label = qobject_cast<const QLabel*>(control))
-        return label->text();
-    return qobject_cast<const QLineEdit*>(control)->text();
-}
-
-QStringList textsOf(const QWidget* window, const QStringList& names)
-{
-    QStringList texts;
+    QStringList shown;
     for (const QString& name : names)
-        texts.append(textOf(window, name));
-    return texts;
+        shown.append(text(window, name));
+    return shown;
 }
 
 } // namespace
 
 // Every number field of every window against hostile texts: each row states the exact boxes
-// shown, what the field holds afterwards and what the outputs show.
+// shown, what the field holds afterwards, what the outputs show and how many rolls were drawn.
 class TestBadInput : public QObject {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-    void damage_work_reports_bad_numbers_and_writes_nothing_data();
-    void damage_work_reports_bad_numbers_and_writes_nothing();
-    void tool_buttons_report_bad_numbers_and_write_nothing_data();
-    void tool_buttons_report_bad_numbers_and_write_nothing();
+    void init()
+    {
+        m_watchdog.reset();
+        m_runtime = std::make_unique<TestRuntime>();
+        registerWindows(*m_runtime);
+    }
+    void cleanup()
+    {
+        m_runtime.reset();
+        QVERIFY(!m_watchdog.sawDialog());
+    }
+    void bad_numbers_are_reported_and_write_nothing_data();
+    void bad_numbers_are_reported_and_write_nothing();
 
 private:
-    std::unique_ptr<ModalWatchdog> m_watchdog;
+    ModalWatchdog m_watchdog;
     std::unique_ptr<TestRuntime> m_runtime;
 };
 
-void TestBadInput::init()
-{
-    m_watchdog = std::make_unique<ModalWatchdog>();
-    m_runtime = std::make_unique<TestRuntime>();
-    registerWindows(*m_runtime);
-}
-
-void TestBadInput::cleanup()
-{
-    m_runtime.reset();
-    QVERIFY(!m_watchdog->sawDialog());
-}
-
-void TestBadInput::damage_work_reports_bad_numbers_and_writes_nothing_data()
-{
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QStringList>("messages");
-    QTest::addColumn<QString>("fieldAfter");
-    QTest::addColumn<QStringList>("figures");
-
-    QTest::newRow("worked example") << "attack"
-                                    << "100" << QStringList() << "100" << exampleFigures;
-    QTest::newRow("defense/zero") << "defense"
-                                  << "0" << QStringList{"Pokémon's Defense Stat cannot be 0."}
-                                  << "0" << primedFigures;
-    for (const NumberField& field : numberFields) {
-        for (const Hostile& hostile : hostileTexts) {
-            QStringList messages;
-            const QString after = hostile.refusedWhileTyped ? QString() : hostile.text;
-            if (hostile.refusedWhileTyped)
-                messages << field.typingMessage;
-            QStringList figures = primedFigures;
-            if (QString(field.name) == "level" && isBlankLevel(after))
-                messages << "Level of Pokémon required!";
-            else if (QString(field.name) == "DHP" && isBlankLevel(after))
-                figures = QStringList{"107", "216", "EnterHP"}; // hit points are optional
-            else
-                messages << field.noNumberMessage;
-            QTest::addRow("%s/%s", field.name, hostile.row)
-                << field.name << hostile.text << messages << after << figures;
-        }
-    }
-}
-
-void TestBadInput::damage_work_reports_bad_numbers_and_writes_nothing()
-{
-    QFETCH(QString, field);
-    QFETCH(QString, text);
-    QFETCH(QStringList, messages);
-    QFETCH(QString, fieldAfter);
-    QFETCH(QStringList, figures);
-
-    QWidget* window = m_runtime->showWindow("FrmDamage");
-    auto* work = window->findChild<QPushButton*>("Work");
-    for (const char* list : {"attack1", "poke1"})
-        window->findChild<QComboBox*>(list)->setEditText("Fire");
-    window->findChild<QComboBox*>("poke2")->setEditText("Grass");
-    for (const auto& [name, value] : example)
-        window->findChild<QLineEdit*>(name)->setText(value);
-    for (const auto& [name, value] : primer)
-        window->findChild<QLineEdit*>(name)->setText(value);
-    QTest::mouseClick(work, Qt::LeftButton);
-    QCOMPARE(textsOf(window, figureFields), primedFigures);
-    for (const auto& [name, value] : example)
-        window->findChild<QLineEdit*>(name)->setText(value);
-
-    window->findChild<QLineEdit*>(field)->setText(
-        text); // runs the typing check as a keystroke does
-    QTest::mouseClick(work, Qt::LeftButton);
-
-    QCOMPARE(m_runtime->messageTexts(), messages);
-    QCOMPARE(textOf(window, field), fieldAfter);
-    QCOMPARE(textsOf(window, figureFields), figures);
-    for (const auto& [name, value] : example)
-        if (name != field)
-            QCOMPARE(textOf(window, name), QString(value));
-    QCOMPARE(m_runtime->drawsUsed(), 0);
-}
-
-void TestBadInput::tool_buttons_report_bad_numbers_and_write_nothing_data()
+void TestBadInput::bad_numbers_are_reported_and_write_nothing_data()
 {
     QTest::addColumn<int>("tool");
-    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
     QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<QString>("fieldAfter");
     QTest::addColumn<QStringList>("outputs");
     QTest::addColumn<int>("draws");
 
-    QTest::newRow("succ/never") << 0 << "0" << QStringList() << QStringList{"NO"} << 1;
-    QTest::newRow("basement/never")
-        << 1 << "0.5" << QStringList() << QStringList{"0.5", "MISS"} << 1;
-    QTest::newRow("bc/never") << 2 << "0" << QStringList() << QStringList{"Normal Damage."} << 1;
-    for (int tool = 0; tool < static_cast<int>(std::size(toolFields)); ++tool) {
-        const ToolField& target = toolFields[tool];
+    const QStringList none;
+    QTest::newRow("worked example")
+        << 0 << "attack"
+        << "100" << none << "100" << QStringList{"107", "216", "12.6"} << 0;
+    QTest::newRow("defense/zero") << 0 << "defense"
+                                  << "0" << QStringList{"Pokémon's Defense Stat cannot be 0."}
+                                  << "0" << primedFigures << 0;
+    QTest::newRow("succ/never") << 1 << "succ"
+                                << "0" << none << "0" << QStringList{"NO"} << 1;
+    QTest::newRow("basement/never") << 2 << "basement"
+                                    << "0.5" << none << "0.5" << QStringList{"0.5", "MISS"} << 1;
+    QTest::newRow("bc/never") << 3 << "bc"
+                              << "0" << none << "0" << QStringList{"Normal Damage."} << 1;
+    for (const NumberField& field : numberFields) {
         for (const Hostile& hostile : hostileTexts) {
-            QTest::addRow("%s/%s", target.field, hostile.row)
-                << tool << hostile.text << QStringList{target.message} << target.primed
-                << target.drawsWhenRefused;
+            const bool emptied = field.typingMessage && hostile.refusedWhileTyped;
+            const QString after = emptied ? QString() : hostile.text;
+            const bool blank = after.isEmpty() || after == " ";
+            QStringList messages;
+            if (emptied)
+                messages << field.typingMessage;
+            QStringList outputs = tools[field.tool].primed;
+            if (QString(field.name) == "level" && blank)
+                messages << "Level of Pokémon required!";
+            else if (QString(field.name) == "DHP" && blank)
+                outputs = QStringList{"107", "216", "EnterHP"}; // hit points are optional
+            else
+                messages << field.noNumberMessage;
+            QTest::addRow("%s/%s", field.name, hostile.row)
+                << field.tool << field.name << hostile.text << messages << after << outputs
+                << field.draws;
         }
     }
 }
 
-void TestBadInput::tool_buttons_report_bad_numbers_and_write_nothing()
+void TestBadInput::bad_numbers_are_reported_and_write_nothing()
 {
     QFETCH(int, tool);
-    QFETCH(QString, text);
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
     QFETCH(QStringList, messages);
+    QFETCH(QString, fieldAfter);
     QFETCH(QStringList, outputs);
     QFETCH(int, draws);
-    const ToolField& target = toolFields[tool];
+    const Tool& target = tools[tool];
 
     QWidget* window = m_runtime->showWindow(target.window);
-    auto* field = window->findChild<QLineEdit*>(target.field);
-    auto* button = window->findChild<QPushButton*>(target.button);
-    field->setText(target.primer);
-    QTest::mouseClick(button, Qt::LeftButton);
-    QCOMPARE(textsOf(window, target.outputs), target.primed);
+    fixture::write(window, target.primer);
+    fixture::click(window, target.button);
+    QCOMPARE(texts(window, target.outputs), target.primed);
+    fixture::write(window, target.example);
     const int drawsBefore = m_runtime->drawsUsed();
 
-    // `bc` is read-only to the user: only a test can put such a text there.
-    field->setText(text);
-    QTest::mouseClick(button, Qt::LeftButton);
+    // As a keystroke would, this runs the typing check; `bc` only a test can write.
+    fixture::write(window, field, typed);
+    fixture::click(window, target.button);
 
     QCOMPARE(m_runtime->messageTexts(), messages);
-    QCOMPARE(field->text(), text);
-    QCOMPARE(textsOf(window, target.outputs), outputs);
+    QCOMPARE(text(window, field), fieldAfter);
+    QCOMPARE(texts(window, target.outputs), outputs);
     QCOMPARE(m_runtime->drawsUsed() - drawsBefore, draws);
-    if (QString(target.window) == "Acc") {
-        const bool hit = outputs.last() == "HIT";
-        QCOMPARE(!window->findChild<QWidget*>("b")->isHidden(), hit);
-        QCOMPARE(!window->findChild<QWidget*>("e")->isHidden(), hit);
-    }
+    for (const QString& entry : target.example)
+        if (entry.section('=', 0, 0) != field)
+            QCOMPARE(text(window, entry.section('=', 0, 0)), entry.section('=', 1));
+    for (const char* mark : {"b", "e"})
+        if (QString(target.window) == "Acc")
+            QCOMPARE(!fixture::find(window, mark)->isHidden(), outputs.last() == "HIT");
 }
 
 QTEST_MAIN(TestBadInput)

@@ -1,32 +1,27 @@
 // SPDX-License-Identifier: MIT
 #include "app/Startup.h"
 #include "battle/CreditsTicker.h"
-#include "runtime/TestRuntime.h"
-#include "support/ModalWatchdog.h"
+#include "windows/WindowFixture.h"
 #include "windows/trainer/TrainerSheet.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QComboBox>
 #include <QElapsedTimer>
 #include <QGuiApplication>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
-#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
-#include <QTest>
-#include <QTimer>
 
 #include <algorithm>
+#include <functional>
 #include <map>
-#include <memory>
 #include <random>
+
+using fixture::find;
+using fixture::text;
 
 namespace {
 
@@ -62,9 +57,6 @@ const std::map<QString, QStringList> outputFields{
     {"Tab1", {"Label1"}},
     {"Tab2", {"Label1"}}};
 
-const QStringList accuracyEntries{"1", "0.674", "0.533", "0.427", "0.404", "0.329", "0.284"};
-const QStringList evasionEntries{"1", "0.659", "0.5", "0.442", "0.404", "0.329", "0.284"};
-
 // Number fields get a plausible number most of the time, so that the computations run too.
 const QStringList numberFields{"attack", "level", "basepower", "defense",
                                "DHP",    "succ",  "basement"};
@@ -72,27 +64,81 @@ const QStringList oddNumbers{"0", "-5", "2.5", "1e3", " 7 ", "1e308", "999", "0.
 const QStringList textPieces{"-", "+",    ".", "e5",   "1e999", "nan", "inf",      " ", "  ",
                              "é", "１２", "0", "Fire", "Toxic", "Mew", "Sleeping", "z"};
 
-QString textOf(const QWidget* control)
+// What a control may show; the window is there for rules that tie two controls together.
+using Rule = std::function<bool(const QWidget* window, const QString& shown)>;
+
+Rule matches(const QString& pattern)
 {
-    if (auto* line = qobject_cast<const QLineEdit*>(control))
-        return line->text();
-    if (auto* label = qobject_cast<const QLabel*>(control))
-        return label->text();
-    if (auto* combo = qobject_cast<const QComboBox*>(control))
-        return combo->currentText();
-    return qobject_cast<const QPlainTextEdit*>(control)->toPlainText();
+    const QRegularExpression format(pattern, QRegularExpression::DotMatchesEverythingOption);
+    return
+        [format](const QWidget*, const QString& shown) { return format.match(shown).hasMatch(); };
 }
 
-QString textOf(const QWidget* window, const QString& name)
+const QStringList accuracyEntries{"1", "0.674", "0.533", "0.427", "0.404", "0.329", "0.284"};
+const QStringList evasionEntries{"1", "0.659", "0.5", "0.442", "0.404", "0.329", "0.284"};
+
+// A counter 0 to 6 and the multiplier it selects.
+Rule counter(const char* multiplier, const QStringList& entries)
 {
-    return textOf(window->findChild<QWidget*>(name));
+    return [multiplier, &entries](const QWidget* window, const QString& shown) {
+        return matches("^[0-6]$")(window, shown) &&
+               text(window, multiplier) == entries.at(shown.toInt());
+    };
 }
+
+const Rule figure = matches("^(|NoEff|Toxic|>999|-|\\d{1,3})$");
+const Rule notRefused = matches("^(?!z$)(?![a-y])"); // the letter check empties these fields
+Rule fitsFigure(const char* field)
+{
+    return [field](const QWidget* window, const QString& shown) {
+        return shown.size() <= std::min(find<QLineEdit>(window, field)->maxLength(), 5);
+    };
+}
+const Rule verdict = [](const QWidget* window, const QString& shown) {
+    const bool hit = shown == "HIT";
+    return matches("^(|HIT|MISS)$")(window, shown) && !find(window, "b")->isHidden() == hit &&
+           !find(window, "e")->isHidden() == hit;
+};
+const Rule creditLine = [](const QWidget*, const QString& shown) {
+    const auto& lines = battle::creditLines;
+    return shown.isEmpty() ||
+           std::find(lines.begin(), lines.end(), shown.toStdString()) != lines.end();
+};
+
+// Window, control, what it may show, and whether it may instead hold what the user typed over it.
+// clang-format off
+const std::tuple<const char*, const char*, Rule, bool> invariants[] = {
+    {"FrmDamage", "damagedealt", figure,                                               true},
+    {"FrmDamage", "critical",    figure,                                               true},
+    {"FrmDamage", "damagedealt", fitsFigure("damagedealt"),                            false},
+    {"FrmDamage", "critical",    fitsFigure("critical"),                               false},
+    {"FrmDamage", "poison",      matches("^(|EnterHP|-?\\d+(\\.\\d+)?(e[-+]\\d+)?)$"), true},
+    {"FrmDamage", "attack",      notRefused,                                           false},
+    {"FrmDamage", "level",       notRefused,                                           false},
+    {"FrmDamage", "basepower",   notRefused,                                           false},
+    {"FrmDamage", "defense",     notRefused,                                           false},
+    {"FrmDamage", "DHP",         notRefused,                                           false},
+    {"FrmDamage", "YN",          matches("^(|YES|NO)$"),                               false},
+    {"FrmDamage", "Label10",     creditLine,                                           false},
+    {"Acc",       "accurcount",  counter("accuracy", accuracyEntries),                 false},
+    {"Acc",       "evadecount",  counter("evade", evasionEntries),                     false},
+    {"Acc",       "HM",          verdict,                                              false},
+    {"CH",        "bc",          matches("^(Base Critical|1[2-9]|2\\d|3[0-7])$"),      false},
+    {"CH",        "Text2",       matches("^(|Critical Hit!|Normal Damage\\.)$"),       false},
+    {"Tab1",      "Label1",      matches("^Active: "),                                 false},
+    {"Tab2",      "Label1",      matches("^Active: "),                                 false},
+};
+// clang-format on
 
 bool isTextInput(const QWidget* control)
 {
     if (auto* line = qobject_cast<const QLineEdit*>(control))
         return !line->isReadOnly() && !qobject_cast<QComboBox*>(line->parent());
     return qobject_cast<const QPlainTextEdit*>(control) || qobject_cast<const QComboBox*>(control);
+}
+template <typename... Kinds> bool isA(const QWidget* control)
+{
+    return (qobject_cast<const Kinds*>(control) || ...);
 }
 
 } // namespace
@@ -108,35 +154,22 @@ private slots:
     void random_use_keeps_every_window_sound();
 
 private:
-    using Event = void (TestMonkey::*)();
-
     void typeText();
     void clickButton();
     void chooseItem();
-    void tickBox();
-    void switchTab();
-    void tickCredits();
     void triggerMenu();
-    void closeWindow();
-
-    void checkAfterEvent(qsizetype messagesBefore);
-    void checkMessages(qsizetype before);
-    void checkDamageWindow();
-    void checkAccuracyFinder(const QWidget* window);
-    void checkCriticalFinder(const QWidget* window);
-    void checkSheet(const QString& name);
+    void checkWindows(qsizetype messagesBefore);
 
     int pick(qsizetype count)
     {
         return std::uniform_int_distribution<int>(0, static_cast<int>(count) - 1)(m_random);
     }
     QString randomText();
-    QString randomNumber();
     QWidget* randomWindow(const QStringList& names);
-    QList<QWidget*> visibleControls(QWidget* window, bool (*wanted)(const QWidget*));
+    QWidget* randomControl(QWidget* window, bool (*wanted)(const QWidget*));
     QWidget* main() const { return m_runtime->openWindow("FrmDamage"); }
 
-    std::unique_ptr<ModalWatchdog> m_watchdog;
+    ModalWatchdog m_watchdog;
     std::unique_ptr<TestRuntime> m_runtime;
     std::mt19937 m_random{seed};
     int m_allowedBoxes = 0; // most message boxes the current event may show
@@ -149,49 +182,34 @@ private:
 
 void TestMonkey::init()
 {
-    m_watchdog = std::make_unique<ModalWatchdog>();
+    m_watchdog.reset();
     m_random.seed(seed);
     m_typed.clear();
     m_typedInMain.clear();
     m_runtime = std::make_unique<TestRuntime>();
     registerWindows(*m_runtime);
-    m_runtime->showWindow("frmSplash");
-    QMetaObject::invokeMethod(m_runtime->openWindow("frmSplash")->findChild<QTimer*>("Timer1"),
-                              "timeout");
+    fixture::tick(find<QTimer>(m_runtime->showWindow("frmSplash"), "Timer1"));
 }
 
 void TestMonkey::cleanup()
 {
     m_runtime.reset();
-    QVERIFY(!m_watchdog->sawDialog());
-}
-
-QString TestMonkey::randomNumber()
-{
-    return pick(3) ? QString::number(1 + pick(300)) : oddNumbers.at(pick(oddNumbers.size()));
+    QVERIFY(!m_watchdog.sawDialog());
 }
 
 QString TestMonkey::randomText()
 {
     if (pick(50) == 0)
         return QString(10000, pick(2) ? QChar(u'7') : QChar(u'a' + pick(26)));
-    QString text;
+    QString made;
     for (int pieces = 1 + pick(3); pieces > 0; --pieces) {
-        switch (pick(5)) {
-        case 0:
-            text += QString::number(pick(1000));
-            break;
-        case 1:
-            text += QChar(u'A' + pick(26));
-            break;
-        case 2:
-            text += QChar(u'a' + pick(26));
-            break;
-        default:
-            text += textPieces.at(pick(textPieces.size()));
-        }
+        const int kind = pick(5);
+        made += kind == 0   ? QString::number(pick(1000))
+                : kind == 1 ? QString(QChar(u'A' + pick(26)))
+                : kind == 2 ? QString(QChar(u'a' + pick(26)))
+                            : textPieces.at(pick(textPieces.size()));
     }
-    return text;
+    return made;
 }
 
 QWidget* TestMonkey::randomWindow(const QStringList& names)
@@ -203,77 +221,79 @@ QWidget* TestMonkey::randomWindow(const QStringList& names)
     return open.isEmpty() ? nullptr : open.at(pick(open.size()));
 }
 
-QList<QWidget*> TestMonkey::visibleControls(QWidget* window, bool (*wanted)(const QWidget*))
+QWidget* TestMonkey::randomControl(QWidget* window, bool (*wanted)(const QWidget*))
 {
     QList<QWidget*> found;
     for (QWidget* control : window->findChildren<QWidget*>())
         if (control->isVisible() && control->isEnabled() && wanted(control))
             found.append(control);
-    return found;
+    return found.at(pick(found.size()));
 }
 
 void TestMonkey::typeText()
 {
     QWidget* window = randomWindow(allWindows);
-    const QList<QWidget*> inputs = visibleControls(window, isTextInput);
-    QWidget* input = inputs.at(pick(inputs.size()));
+    QWidget* input = randomControl(window, isTextInput);
+    const QString field = input->objectName();
     auto* combo = qobject_cast<QComboBox*>(input);
     QLineEdit* line = combo ? combo->lineEdit() : qobject_cast<QLineEdit*>(input);
     auto* notes = qobject_cast<QPlainTextEdit*>(input);
-    const bool number = numberFields.contains(input->objectName()) && pick(3) > 0;
-    const QString text = number ? randomNumber() : randomText();
+    const bool number = numberFields.contains(field) && pick(3) > 0;
+    const QString typed = !number   ? randomText()
+                          : pick(3) ? QString::number(1 + pick(300))
+                                    : oddNumbers.at(pick(oddNumbers.size()));
     const bool replace = number || pick(2) == 0;
-    // Keys, insert, clipboard or one backspace.
-    const int way = text.size() > 40 ? 1 + pick(2) : pick(4);
+    const int way = typed.size() > 40 ? 1 + pick(2) : pick(4); // keys, insert, paste, backspace
     m_event = QStringLiteral("type %1 chars into %2/%3, way %4, replace %5")
-                  .arg(text.size())
-                  .arg(window->objectName(), input->objectName())
+                  .arg(typed.size())
+                  .arg(window->objectName(), field)
                   .arg(way)
                   .arg(replace);
 
-    const QString before = textOf(input);
+    const QString before = text(window, field);
     const QString kept = replace ? QString() : before;
-    QString expected = way == 3 ? kept.chopped(std::min<qsizetype>(1, kept.size())) : kept + text;
+    QString expected = way == 3 ? kept.chopped(std::min<qsizetype>(1, kept.size())) : kept + typed;
     if (line) {
         replace ? line->selectAll() : line->end(false);
         expected.truncate(line->maxLength());
     } else {
         replace ? notes->selectAll() : notes->moveCursor(QTextCursor::End);
     }
-    m_allowedBoxes = way == 0 ? static_cast<int>(text.size()) : 1;
+    m_allowedBoxes = way == 0 ? static_cast<int>(typed.size()) : 1;
     if (way == 0) {
-        for (QChar c : text) // one key a character, whatever the keyboard layout
+        for (QChar c : typed) // one key a character, whatever the keyboard layout
             QTest::sendKeyEvent(QTest::Click, input, Qt::Key_unknown, QString(c), Qt::NoModifier);
     } else if (way == 3) {
         QTest::keyClick(input, Qt::Key_Backspace);
     } else if (way == 1) {
-        line ? line->insert(text) : notes->insertPlainText(text);
+        line ? line->insert(typed) : notes->insertPlainText(typed);
     } else {
-        QGuiApplication::clipboard()->setText(text);
+        QGuiApplication::clipboard()->setText(typed);
         line ? line->paste() : notes->paste();
     }
     if (window == main())
-        m_typedInMain[input->objectName()] = textOf(input);
+        m_typedInMain[field] = text(window, field);
     if (!sheets.contains(window->objectName()))
         return;
-    QCOMPARE(textOf(input), expected);
+    QCOMPARE(text(window, field), expected);
     if (expected != before) // an unchanged nickname renames no tab
-        m_typed[window->objectName()][input->objectName()] = expected;
+        m_typed[window->objectName()][field] = expected;
 }
 
 void TestMonkey::clickButton()
 {
     QWidget* window = randomWindow(allWindows);
-    const QList<QWidget*> buttons = visibleControls(window, [](const QWidget* control) {
-        return qobject_cast<const QPushButton*>(control) != nullptr;
-    });
-    QWidget* button = buttons.at(pick(buttons.size()));
+    QWidget* button = randomControl(window, isA<QPushButton>);
     const QString key = window->objectName() + '/' + button->objectName();
     m_event = QStringLiteral("click ") + key;
+    const auto outputs = [&] {
+        QStringList shown;
+        for (const QString& name : outputFields.at(window->objectName()))
+            shown.append(text(window, name));
+        return shown;
+    };
 
-    QStringList before;
-    for (const QString& name : outputFields.at(window->objectName()))
-        before.append(textOf(window, name));
+    const QStringList before = outputs();
     const qsizetype boxesBefore = m_runtime->messages().size();
     QTest::mouseClick(button, Qt::LeftButton);
     const QStringList shown = m_runtime->messageTexts().mid(boxesBefore);
@@ -282,80 +302,30 @@ void TestMonkey::clickButton()
     m_allowedBoxes = fixed == boxesShown.end() ? 1 : fixed->second;
     if (fixed != boxesShown.end())
         QCOMPARE(shown.size(), fixed->second);
-    else if (!shown.isEmpty() && shown.first() != overNineNineNine) {
-        QStringList after;
-        for (const QString& name : outputFields.at(window->objectName()))
-            after.append(textOf(window, name));
-        QCOMPARE(after, before); // refused input writes nothing, not even part of the outputs
-    }
+    else if (!shown.isEmpty() && shown.first() != overNineNineNine)
+        QCOMPARE(outputs(), before); // refused input writes nothing, not even part of the outputs
 }
 
 void TestMonkey::chooseItem()
 {
     QWidget* window = randomWindow(allWindows);
-    const QList<QWidget*> lists = visibleControls(window, [](const QWidget* control) {
-        return qobject_cast<const QComboBox*>(control) != nullptr;
-    });
-    auto* list = static_cast<QComboBox*>(lists.at(pick(lists.size())));
-    const int index = list->currentIndex();
+    auto* list = static_cast<QComboBox*>(randomControl(window, isA<QComboBox>));
     QString expected = list->currentText();
-    switch (pick(3)) {
-    case 0: // the arrow keys on the closed list move the choice
-    case 1: {
+    if (pick(3) < 2) { // the arrow keys on the closed list move the choice
         const bool down = pick(2) == 0;
-        const int next = index + (down ? 1 : -1);
-        if (next >= 0 && next < list->count() && next != index)
+        const int next = list->currentIndex() + (down ? 1 : -1);
+        if (next >= 0 && next < list->count())
             expected = list->itemText(next);
         m_event = QStringLiteral("arrow on ") + list->objectName();
         QTest::keyClick(list, down ? Qt::Key_Down : Qt::Key_Up);
-        break;
-    }
-    default: {
-        const int chosen = pick(list->count());
-        expected = list->itemText(chosen);
+    } else {
+        expected = list->itemText(pick(list->count()));
         m_event = QStringLiteral("choose %1 in %2").arg(expected, list->objectName());
-        list->setCurrentIndex(chosen);
-        emit list->activated(chosen);
-    }
+        fixture::choose(list, expected);
     }
     QCOMPARE(list->currentText(), expected);
     if (sheets.contains(window->objectName()))
         m_typed[window->objectName()][list->objectName()] = expected;
-}
-
-void TestMonkey::tickBox()
-{
-    QWidget* sheet = randomWindow(sheets);
-    if (!sheet)
-        return triggerMenu();
-    const QList<QWidget*> boxes = visibleControls(sheet, [](const QWidget* control) {
-        return qobject_cast<const QCheckBox*>(control) ||
-               qobject_cast<const QRadioButton*>(control);
-    });
-    auto* box = static_cast<QAbstractButton*>(boxes.at(pick(boxes.size())));
-    m_event = QStringLiteral("tick %1/%2").arg(sheet->objectName(), box->objectName());
-    box->click();
-    if (qobject_cast<QRadioButton*>(box)) {
-        const int page = box->objectName().section('_', 1).toInt();
-        QCOMPARE(textOf(sheet, "Label1"), "Active: " + textOf(sheet, nicknameFields.at(page - 1)));
-    }
-}
-
-void TestMonkey::switchTab()
-{
-    auto* sheet = qobject_cast<TrainerSheet*>(randomWindow(sheets));
-    if (!sheet)
-        return triggerMenu();
-    const int page = 1 + pick(TrainerSheet::pageCount);
-    m_event = QStringLiteral("show page %1 of %2").arg(page).arg(sheet->objectName());
-    sheet->showPage(page);
-    QCOMPARE(sheet->showingPage(), page);
-}
-
-void TestMonkey::tickCredits()
-{
-    m_event = QStringLiteral("credits tick");
-    QMetaObject::invokeMethod(main()->findChild<QTimer*>("Timer1"), "timeout");
 }
 
 void TestMonkey::triggerMenu()
@@ -369,10 +339,10 @@ void TestMonkey::triggerMenu()
     if (auto* menu = main()->findChild<QMenu*>(item))
         menu->menuAction()->trigger(); // a header only opens its submenu
     else
-        main()->findChild<QAction*>(item)->trigger();
+        find<QAction>(main(), item)->trigger();
 
     if (const auto copied = copiedBy.find(item); copied != copiedBy.end())
-        QCOMPARE(m_runtime->clipboardHistory().last(), textOf(main(), copied->second));
+        QCOMPARE(m_runtime->clipboardHistory().last(), text(main(), copied->second));
     if (const auto opened = openedBy.find(item); opened != openedBy.end()) {
         QVERIFY(m_runtime->openWindow(opened->second));
         // An open window comes forward as it is; the sheets' typed texts are checked after.
@@ -383,34 +353,7 @@ void TestMonkey::triggerMenu()
         QVERIFY(m_runtime->openWindow("Tab2"));
 }
 
-void TestMonkey::closeWindow()
-{
-    QPointer<QWidget> window = randomWindow({"Acc", "CH", "Tab1", "Tab2"});
-    if (!window)
-        return triggerMenu();
-    const QString name = window->objectName();
-    m_event = QStringLiteral("close ") + name;
-    window->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY2(window.isNull(), "a closed window is discarded");
-    QVERIFY(!m_runtime->openWindow(name));
-    m_typed.erase(name);
-}
-
-void TestMonkey::checkAfterEvent(qsizetype messagesBefore)
-{
-    checkMessages(messagesBefore);
-    checkDamageWindow();
-    if (const QWidget* accuracy = m_runtime->openWindow("Acc"))
-        checkAccuracyFinder(accuracy);
-    if (const QWidget* critical = m_runtime->openWindow("CH"))
-        checkCriticalFinder(critical);
-    for (const QString& sheet : sheets)
-        if (m_runtime->openWindow(sheet))
-            checkSheet(sheet);
-}
-
-void TestMonkey::checkMessages(qsizetype before)
+void TestMonkey::checkWindows(qsizetype before)
 {
     const QList<TestRuntime::Message>& messages = m_runtime->messages();
     QVERIFY2(messages.size() - before <= m_allowedBoxes,
@@ -420,114 +363,102 @@ void TestMonkey::checkMessages(qsizetype before)
         QCOMPARE(messages[i].title, Runtime::applicationTitle());
         QVERIFY(messages[i].over && messages[i].over->isWindow());
     }
-}
-
-void TestMonkey::checkDamageWindow()
-{
-    static const QRegularExpression figure("^(|NoEff|Toxic|>999|-|\\d{1,3})$");
-    static const QRegularExpression poison("^(|EnterHP|-?\\d+(\\.\\d+)?(e[-+]\\d+)?)$");
-    static const QRegularExpression refused("^([a-y].*|z)$",
-                                            QRegularExpression::DotMatchesEverythingOption);
-    QWidget* window = main();
-    // An output shows what the program wrote, or what the user typed over it.
-    const auto holds = [&](const char* name, const QRegularExpression& format) {
-        const QString text = textOf(window, name);
-        return format.match(text).hasMatch() || text == m_typedInMain[name];
-    };
-    for (const char* name : {"damagedealt", "critical"}) {
-        auto* field = window->findChild<QLineEdit*>(name);
-        QVERIFY2(field->text().size() <= std::min(field->maxLength(), 5), name);
-        QVERIFY2(holds(name, figure), qPrintable(field->text()));
+    for (const auto& [name, control, holds, typedCounts] : invariants) {
+        const QWidget* window = m_runtime->openWindow(name);
+        const QString shown = window ? text(window, control) : QString();
+        QVERIFY2(!window || (typedCounts && shown == m_typedInMain[control]) ||
+                     holds(window, shown),
+                 qPrintable(QStringLiteral("%1/%2: %3").arg(name, control, shown.left(80))));
     }
-    QVERIFY2(holds("poison", poison), qPrintable(textOf(window, "poison")));
-    for (const char* name : {"attack", "level", "basepower", "defense", "DHP"})
-        QVERIFY2(!refused.match(textOf(window, name)).hasMatch(), name);
-    QVERIFY(QStringList({"", "YES", "NO"}).contains(textOf(window, "YN")));
-    const std::string credit = textOf(window, "Label10").toStdString();
-    QVERIFY(credit.empty() || std::find(battle::creditLines.begin(), battle::creditLines.end(),
-                                        credit) != battle::creditLines.end());
-}
-
-void TestMonkey::checkAccuracyFinder(const QWidget* window)
-{
-    static const QRegularExpression counter("^[0-6]$");
-    struct Group {
-        const char* counter;
-        const char* multiplier;
-        const QStringList& entries;
-    };
-    const Group groups[] = {{"accurcount", "accuracy", accuracyEntries},
-                            {"evadecount", "evade", evasionEntries}};
-    for (const Group& group : groups) {
-        const QString text = textOf(window, group.counter);
-        QVERIFY2(counter.match(text).hasMatch(), qPrintable(text));
-        QCOMPARE(textOf(window, group.multiplier), group.entries.at(text.toInt()));
-    }
-    const QString verdict = textOf(window, "HM");
-    QVERIFY(QStringList({"", "HIT", "MISS"}).contains(verdict));
-    for (const char* mark : {"b", "e"})
-        QCOMPARE(!window->findChild<QWidget*>(mark)->isHidden(), verdict == "HIT");
-}
-
-void TestMonkey::checkCriticalFinder(const QWidget* window)
-{
-    static const QRegularExpression baseCritical("^(Base Critical|1[2-9]|2\\d|3[0-7])$");
-    QVERIFY(baseCritical.match(textOf(window, "bc")).hasMatch());
-    QVERIFY(QStringList({"", "Critical Hit!", "Normal Damage."}).contains(textOf(window, "Text2")));
-}
-
-void TestMonkey::checkSheet(const QString& name)
-{
-    auto* sheet = qobject_cast<TrainerSheet*>(m_runtime->openWindow(name));
-    QVERIFY(textOf(sheet, "Label1").startsWith("Active: "));
-    for (const auto& [field, text] : m_typed[name])
-        QVERIFY2(textOf(sheet, field) == text, qPrintable(name + '/' + field));
-    for (int page = 1; page <= TrainerSheet::pageCount; ++page) {
-        const auto nickname = m_typed[name].find(nicknameFields.at(page - 1));
-        if (nickname != m_typed[name].end())
-            QCOMPARE(sheet->tabCaption(page), nickname->second);
+    for (const QString& name : sheets) {
+        const auto* sheet = qobject_cast<const TrainerSheet*>(m_runtime->openWindow(name));
+        for (const auto& [field, typed] : sheet ? m_typed[name] : std::map<QString, QString>()) {
+            QVERIFY2(text(sheet, field) == typed, qPrintable(name + '/' + field));
+            if (const int page = nicknameFields.indexOf(field) + 1)
+                QCOMPARE(sheet->tabCaption(page), typed);
+        }
     }
 }
 
 void TestMonkey::random_use_keeps_every_window_sound()
 {
-    struct WeightedEvent {
-        Event run;
-        int weight;
+    const auto onSheet = [this](const std::function<void(QWidget*)>& act) {
+        if (QWidget* sheet = randomWindow(sheets))
+            act(sheet);
+        else
+            triggerMenu();
     };
-    const WeightedEvent events[] = {
-        {&TestMonkey::typeText, 30},   {&TestMonkey::clickButton, 20},
-        {&TestMonkey::chooseItem, 12}, {&TestMonkey::tickBox, 8},
-        {&TestMonkey::switchTab, 6},   {&TestMonkey::tickCredits, 4},
-        {&TestMonkey::triggerMenu, 8}, {&TestMonkey::closeWindow, 3},
+    const std::pair<int, std::function<void()>> events[] = {
+        {30, [this] { typeText(); }},
+        {20, [this] { clickButton(); }},
+        {12, [this] { chooseItem(); }},
+        {8,
+         [&] {
+             onSheet([this](QWidget* sheet) {
+                 auto* box = static_cast<QAbstractButton*>(
+                     randomControl(sheet, isA<QCheckBox, QRadioButton>));
+                 m_event = QStringLiteral("tick %1/%2").arg(sheet->objectName(), box->objectName());
+                 box->click();
+                 if (const int page = box->objectName().section('_', 1).toInt();
+                     qobject_cast<QRadioButton*>(box))
+                     QCOMPARE(text(sheet, "Label1"),
+                              "Active: " + text(sheet, nicknameFields.at(page - 1)));
+             });
+         }},
+        {6,
+         [&] {
+             onSheet([this](QWidget* sheet) {
+                 const int page = 1 + pick(TrainerSheet::pageCount);
+                 m_event = QStringLiteral("show page %1 of %2").arg(page).arg(sheet->objectName());
+                 static_cast<TrainerSheet*>(sheet)->showPage(page);
+                 QCOMPARE(static_cast<TrainerSheet*>(sheet)->showingPage(), page);
+             });
+         }},
+        {4,
+         [this] {
+             m_event = QStringLiteral("credits tick");
+             fixture::tick(find<QTimer>(main(), "Timer1"));
+         }},
+        {8, [this] { triggerMenu(); }},
+        {3,
+         [this] {
+             QPointer<QWidget> window = randomWindow({"Acc", "CH", "Tab1", "Tab2"});
+             if (!window)
+                 return triggerMenu();
+             const QString name = window->objectName();
+             m_event = QStringLiteral("close ") + name;
+             window->close();
+             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+             QVERIFY2(window.isNull(), "a closed window is discarded");
+             QVERIFY(!m_runtime->openWindow(name));
+             m_typed.erase(name);
+         }},
     };
     std::vector<int> weights;
-    for (const WeightedEvent& event : events)
-        weights.push_back(event.weight);
+    for (const auto& event : events)
+        weights.push_back(event.first);
     std::discrete_distribution<int> nextEvent(weights.begin(), weights.end());
 
     QElapsedTimer clock;
     clock.start();
     for (const char* item : {"mnuAcc", "mnuCH", "mnuPT"})
-        main()->findChild<QAction*>(item)->trigger();
+        find<QAction>(main(), item)->trigger();
     for (int done = 0; done < eventCount; ++done) {
         const qsizetype before = m_runtime->messages().size();
         m_allowedBoxes = 0;
-        (this->*events[nextEvent(m_random)].run)();
+        events[nextEvent(m_random)].second();
         if (done % eventsBetweenPaints == 0)
             QCoreApplication::processEvents(); // let the windows lay out and paint
         if (!QTest::currentTestFailed())
-            checkAfterEvent(before);
-        if (QTest::currentTestFailed()) {
-            qWarning("seed %u, event %d: %s", seed, done, qPrintable(m_event));
-            return;
-        }
+            checkWindows(before);
+        if (QTest::currentTestFailed())
+            return qWarning("seed %u, event %d: %s", seed, done, qPrintable(m_event));
     }
 
     std::vector<QPointer<QWidget>> windows;
     for (const QString& name : allWindows)
         windows.emplace_back(m_runtime->openWindow(name));
-    main()->findChild<QAction*>("mnuExit")->trigger();
+    find<QAction>(main(), "mnuExit")->trigger();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCOMPARE(m_runtime->endRequests(), 1);
     for (const QPointer<QWidget>& window : windows)

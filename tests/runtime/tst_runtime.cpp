@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "runtime/TestRuntime.h"
 
-#include <QApplication>
 #include <QLineEdit>
+#include <QPointer>
 #include <QTest>
 
 class TestRuntimeServices : public QObject {
@@ -10,16 +10,11 @@ class TestRuntimeServices : public QObject {
 
 private slots:
     void init();
-    void cleanup();
-    void first_show_loads_the_window_once();
-    void showing_an_open_window_brings_the_same_one_forward();
-    void a_closed_window_opens_afresh();
-    void unload_discards_the_window();
-    void an_unknown_window_shows_nothing();
-    void scripted_draws_come_first_then_the_sequence();
-    void messages_are_recorded_with_the_application_title();
-    void copies_clear_the_clipboard_first();
+    void cleanup() { m_runtime.reset(); }
+    void an_open_window_is_shown_again_not_loaded_again();
+    void a_closed_or_unloaded_window_opens_afresh();
     void end_releases_every_window();
+    void draws_messages_and_copies_are_recorded();
 
 private:
     std::unique_ptr<TestRuntime> m_runtime;
@@ -32,83 +27,35 @@ void TestRuntimeServices::init()
     m_loads = 0;
     m_runtime->registerWindow("Field", [this] {
         ++m_loads;
-        auto* window = new QLineEdit;
-        window->setObjectName("Field");
-        return window;
+        return new QLineEdit;
     });
 }
 
-void TestRuntimeServices::cleanup() { m_runtime.reset(); }
-
-void TestRuntimeServices::first_show_loads_the_window_once()
+void TestRuntimeServices::an_open_window_is_shown_again_not_loaded_again()
 {
     QCOMPARE(m_runtime->openWindow("Field"), nullptr);
-    QWidget* window = m_runtime->showWindow("Field");
-    QVERIFY(window);
-    QVERIFY(window->isVisible());
-    QCOMPARE(m_loads, 1);
-}
-
-void TestRuntimeServices::showing_an_open_window_brings_the_same_one_forward()
-{
+    QCOMPARE(m_runtime->showWindow("Nowhere"), nullptr);
     auto* first = static_cast<QLineEdit*>(m_runtime->showWindow("Field"));
+    QVERIFY(first->isVisible());
     first->setText("typed");
-    QWidget* second = m_runtime->showWindow("Field");
-    QCOMPARE(second, first);
+    QCOMPARE(m_runtime->showWindow("Field"), first);
     QCOMPARE(first->text(), QString("typed"));
     QCOMPARE(m_loads, 1);
 }
 
-void TestRuntimeServices::a_closed_window_opens_afresh()
+void TestRuntimeServices::a_closed_or_unloaded_window_opens_afresh()
 {
-    QPointer<QWidget> first = m_runtime->showWindow("Field");
-    first->close(); // as the user closes it
+    QPointer<QWidget> closed = m_runtime->showWindow("Field");
+    static_cast<QLineEdit*>(closed.data())->setText("typed");
+    closed->close(); // as the user closes it
     QVERIFY(!m_runtime->openWindow("Field"));
-    auto* second = static_cast<QLineEdit*>(m_runtime->showWindow("Field"));
-    QCOMPARE(m_loads, 2);
-    QVERIFY(second->text().isEmpty());
-    QTRY_VERIFY(first.isNull()); // the closed one is deleted, not kept hidden
-}
-
-void TestRuntimeServices::unload_discards_the_window()
-{
-    QPointer<QWidget> window = m_runtime->showWindow("Field");
+    QTRY_VERIFY(closed.isNull()); // deleted, not kept hidden
+    QPointer<QWidget> unloaded = m_runtime->showWindow("Field");
+    QVERIFY(static_cast<QLineEdit*>(unloaded.data())->text().isEmpty());
     m_runtime->unloadWindow("Field");
     QVERIFY(!m_runtime->openWindow("Field"));
-    QTRY_VERIFY(window.isNull());
-}
-
-void TestRuntimeServices::an_unknown_window_shows_nothing()
-{
-    QCOMPARE(m_runtime->showWindow("Nowhere"), nullptr);
-}
-
-void TestRuntimeServices::scripted_draws_come_first_then_the_sequence()
-{
-    m_runtime->scriptDraws({0.25f, 0.75f});
-    QCOMPARE(m_runtime->draw(), 0.25f);
-    QCOMPARE(m_runtime->draw(), 0.75f);
-    QCOMPARE(m_runtime->scriptedDrawsLeft(), 0);
-    battle::RandomSequence fresh;
-    QCOMPARE(m_runtime->draw(), fresh.next());
-    QCOMPARE(m_runtime->drawsUsed(), 3);
-}
-
-void TestRuntimeServices::messages_are_recorded_with_the_application_title()
-{
-    m_runtime->showMessage(nullptr, "Hello", Runtime::MessageStyle::Information);
-    QCOMPARE(m_runtime->messages().size(), 1);
-    QCOMPARE(m_runtime->messages().first().title, QString("Battle Tesh"));
-    QCOMPARE(m_runtime->messages().first().style, Runtime::MessageStyle::Information);
-    QCOMPARE(m_runtime->messageTexts(), QStringList{"Hello"});
-}
-
-void TestRuntimeServices::copies_clear_the_clipboard_first()
-{
-    m_runtime->copyToClipboard(">999");
-    m_runtime->copyToClipboard("");
-    QCOMPARE(m_runtime->clipboardHistory(), (QStringList{">999", ""}));
-    QCOMPARE(m_runtime->clipboardClears(), 2);
+    QTRY_VERIFY(unloaded.isNull());
+    QCOMPARE(m_loads, 2);
 }
 
 void TestRuntimeServices::end_releases_every_window()
@@ -116,9 +63,28 @@ void TestRuntimeServices::end_releases_every_window()
     QPointer<QWidget> window = m_runtime->showWindow("Field");
     m_runtime->endProgram();
     QCOMPARE(m_runtime->endRequests(), 1);
-    QVERIFY(!window->isVisible());
-    QTRY_VERIFY(window.isNull());
     QVERIFY(!m_runtime->openWindow("Field"));
+    QTRY_VERIFY(window.isNull());
+}
+
+void TestRuntimeServices::draws_messages_and_copies_are_recorded()
+{
+    m_runtime->scriptDraws({0.25f, 0.75f});
+    QCOMPARE(m_runtime->draw(), 0.25f);
+    QCOMPARE(m_runtime->draw(), 0.75f);
+    QCOMPARE(m_runtime->draw(), battle::RandomSequence().next()); // then the program's sequence
+    QCOMPARE(m_runtime->drawsUsed(), 3);
+
+    m_runtime->showMessage(nullptr, "Hello", Runtime::MessageStyle::Information);
+    QCOMPARE(m_runtime->messages().size(), 1);
+    QCOMPARE(m_runtime->messages().first().title, QString("Battle Tesh"));
+    QCOMPARE(m_runtime->messages().first().style, Runtime::MessageStyle::Information);
+    QCOMPARE(m_runtime->messageTexts(), QStringList{"Hello"});
+
+    m_runtime->copyToClipboard(">999");
+    m_runtime->copyToClipboard("");
+    QCOMPARE(m_runtime->clipboardHistory(), (QStringList{">999", ""}));
+    QCOMPARE(m_runtime->clipboardClears(), 2);
 }
 
 QTEST_MAIN(TestRuntimeServices)

@@ -4,8 +4,6 @@
 #include "support/ModalWatchdog.h"
 
 #include <QAction>
-#include <QLineEdit>
-#include <QPointer>
 #include <QTest>
 #include <QTimer>
 
@@ -16,15 +14,12 @@ class TestStartup : public QObject {
 private slots:
     void init();
     void cleanup();
-    void start_opens_only_the_splash();
-    void splash_hands_over_to_the_main_window();
-    void submenus_open_each_tool_once();
-    void tracking_puts_trainer_2_in_front();
-    void a_closed_tool_opens_afresh();
+    void the_splash_alone_hands_over_to_the_main_window();
+    void menus_open_their_tools_data();
+    void menus_open_their_tools();
     void exit_ends_the_program_with_every_window();
 
 private:
-    QWidget* handOver();
     void trigger(const char* action);
 
     std::unique_ptr<TestRuntime> m_runtime;
@@ -45,82 +40,54 @@ void TestStartup::cleanup()
     QVERIFY(!m_watchdog->sawDialog());
 }
 
-QWidget* TestStartup::handOver()
-{
-    QWidget* splash = m_runtime->openWindow("frmSplash");
-    auto* timer = splash->findChild<QTimer*>("Timer1");
-    QMetaObject::invokeMethod(timer, "timeout"); // no real 3.5 s wait
-    return m_runtime->openWindow("FrmDamage");
-}
-
 void TestStartup::trigger(const char* action)
 {
-    QWidget* main = m_runtime->openWindow("FrmDamage");
-    main->findChild<QAction*>(action)->trigger();
+    QWidget* splash = m_runtime->openWindow("frmSplash");
+    if (splash) // no real 3.5 s wait
+        QMetaObject::invokeMethod(splash->findChild<QTimer*>("Timer1"), "timeout");
+    m_runtime->openWindow("FrmDamage")->findChild<QAction*>(action)->trigger();
 }
 
-void TestStartup::start_opens_only_the_splash()
+void TestStartup::the_splash_alone_hands_over_to_the_main_window()
 {
     QVERIFY(m_runtime->openWindow("frmSplash"));
     for (const char* name : {"FrmDamage", "Acc", "CH", "Tab1", "Tab2"})
         QVERIFY2(!m_runtime->openWindow(name), name);
-}
-
-void TestStartup::splash_hands_over_to_the_main_window()
-{
-    QWidget* main = handOver();
-    QVERIFY(main);
-    QCOMPARE(main->objectName(), QString("FrmDamage"));
+    QMetaObject::invokeMethod(m_runtime->openWindow("frmSplash")->findChild<QTimer*>("Timer1"),
+                              "timeout");
+    QVERIFY(m_runtime->openWindow("FrmDamage"));
     QVERIFY(!m_runtime->openWindow("frmSplash"));
 }
 
-void TestStartup::submenus_open_each_tool_once()
+void TestStartup::menus_open_their_tools_data()
 {
-    handOver();
-    trigger("mnuAcc");
-    trigger("mnuCH");
-    QWidget* accuracy = m_runtime->openWindow("Acc");
-    QWidget* critical = m_runtime->openWindow("CH");
-    QVERIFY(accuracy && critical);
-    accuracy->findChild<QLineEdit*>("basement")->setText("50");
-    trigger("mnuAcc");
-    QCOMPARE(m_runtime->openWindow("Acc"), accuracy);
-    QCOMPARE(accuracy->findChild<QLineEdit*>("basement")->text(), QString("50"));
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QStringList>("windows");
+    QTest::addColumn<QStringList>("titles");
+    // clang-format off
+    QTest::newRow("accuracy")         << "mnuAcc" << QStringList{"Acc"}          << QStringList{};
+    QTest::newRow("critical hit")     << "mnuCH"  << QStringList{"CH"}           << QStringList{};
+    QTest::newRow("trainer tracking") << "mnuPT"  << QStringList{"Tab1", "Tab2"} << QStringList{"Trainer 1", "Trainer 2"};
+    // clang-format on
 }
 
-void TestStartup::tracking_puts_trainer_2_in_front()
+void TestStartup::menus_open_their_tools()
 {
-    handOver();
-    trigger("mnuPT");
-    QWidget* first = m_runtime->openWindow("Tab1");
-    QWidget* second = m_runtime->openWindow("Tab2");
-    QVERIFY(first && second);
-    QCOMPARE(first->windowTitle(), QString("Trainer 1"));
-    QCOMPARE(second->windowTitle(), QString("Trainer 2"));
-    // Both are top-level windows without owner, and the second was raised last.
-    QVERIFY(first->isWindow() && !first->parentWidget());
-    QVERIFY(second->isWindow() && !second->parentWidget());
-    trigger("mnuPT");
-    QCOMPARE(m_runtime->openWindow("Tab1"), first);
-    QCOMPARE(m_runtime->openWindow("Tab2"), second);
-}
-
-void TestStartup::a_closed_tool_opens_afresh()
-{
-    handOver();
-    trigger("mnuCH");
-    QPointer<QWidget> critical = m_runtime->openWindow("CH");
-    critical->findChild<QLineEdit*>("bc")->setText("changed");
-    critical->close();
-    QTRY_VERIFY(critical.isNull());
-    trigger("mnuCH");
-    QCOMPARE(m_runtime->openWindow("CH")->findChild<QLineEdit*>("bc")->text(),
-             QString("Base Critical"));
+    QFETCH(QString, action);
+    QFETCH(QStringList, windows);
+    QFETCH(QStringList, titles);
+    trigger(qPrintable(action));
+    for (qsizetype index = 0; index < windows.size(); ++index) {
+        QWidget* window = m_runtime->openWindow(windows[index]);
+        QVERIFY2(window, qPrintable(windows[index]));
+        QVERIFY(window->isWindow() && !window->parentWidget()); // a window of its own, no owner
+        if (!titles.isEmpty())
+            QCOMPARE(window->windowTitle(), titles[index]);
+    }
 }
 
 void TestStartup::exit_ends_the_program_with_every_window()
 {
-    handOver();
     trigger("mnuAcc");
     trigger("mnuPT");
     trigger("mnuExit");

@@ -20,14 +20,11 @@ private slots:
     void cleanup() { close(); }
 
     void loading_fills_the_list_and_writes_no_field();
-    void fresh_work_shows_the_chance_and_a_verdict_by_the_roll();
-    void base_accuracy_outside_the_rolls_decides_every_press_data();
-    void base_accuracy_outside_the_rolls_decides_every_press();
-    void base_accuracy_that_is_no_number_is_reported_and_changes_nothing();
-    void plus_accuracy_steps_to_six_and_stays_there();
+    void work_decides_by_the_roll_data();
+    void work_decides_by_the_roll();
     void minus_accuracy_on_a_fresh_window_rewrites_nothing_visible();
-    void evasion_follows_its_own_table_and_every_press_rewrites_it();
-    void counter_rule_bounds_whatever_is_written();
+    void counters_data();
+    void counters();
     void typed_and_chosen_names_read_their_own_columns();
     void a_name_takes_effect_on_the_way_to_a_longer_one();
     void text_naming_no_attack_leaves_the_base_accuracy();
@@ -35,10 +32,17 @@ private slots:
 
 private:
     QComboBox* moves() const { return find<QComboBox>(window(), "Moves"); }
-    void press(const char* button, int times = 1) const
+    QStringList texts(const QStringList& names) const
     {
-        for (int count = 0; count < times; ++count)
-            click(window(), button);
+        QStringList shown;
+        for (const QString& name : names)
+            shown << text(window(), name);
+        return shown;
+    }
+    // Accuracy multiplier and counter, then evasion's.
+    QStringList counterTexts() const
+    {
+        return texts({"accuracy", "accurcount", "evade", "evadecount"});
     }
     // The verdict, with "+marks" when the target picture and BULLSEYE show.
     QString verdict() const
@@ -56,11 +60,8 @@ void TestAccuracyWindow::loading_fills_the_list_and_writes_no_field()
         names << QString::fromUtf8(row.name);
     QCOMPARE(items(moves()), names);
     QCOMPARE(text(window(), "Moves"), "Please select a move");
-    const QStringList fields{"basement", "accuracy", "accurcount", "evade", "evadecount", "Chance"};
-    QStringList shown;
-    for (const QString& field : fields)
-        shown << text(window(), field);
-    QCOMPARE(shown, QStringList({"99.6", "1", "0", "1", "0", ""}));
+    QCOMPARE(counterTexts(), QStringList({"1", "0", "1", "0"}));
+    QCOMPARE(texts({"basement", "Chance"}), QStringList({"99.6", ""}));
     QCOMPARE(verdict(), "");
     QCOMPARE(window()->windowTitle(), "Accuracy Tesh");
     QCOMPARE(window()->size(), QSize(346, 282));
@@ -68,78 +69,54 @@ void TestAccuracyWindow::loading_fills_the_list_and_writes_no_field()
     QCOMPARE(find(window(), "Label5")->geometry(), QRect(192, 240, 153, 41));
 }
 
-void TestAccuracyWindow::fresh_work_shows_the_chance_and_a_verdict_by_the_roll()
-{
-    scriptRolls(runtime(), {99, 100});
-    press("Work");
-    QCOMPARE(text(window(), "Chance"), "99.6");
-    QCOMPARE(verdict(), "HIT+target+word");
-    press("Work");
-    QCOMPARE(verdict(), "MISS"); // the marks hide again
-    QCOMPARE(runtime().drawsUsed(), 2);
-}
-
-void TestAccuracyWindow::base_accuracy_outside_the_rolls_decides_every_press_data()
+// Each row follows a first press that hits on the fresh window, so a miss must hide the marks.
+void TestAccuracyWindow::work_decides_by_the_roll_data()
 {
     QTest::addColumn<QString>("base");
+    QTest::addColumn<int>("roll");
+    QTest::addColumn<QString>("chance");
     QTest::addColumn<QString>("verdict");
-    QTest::newRow("100 always hits") << "100"
-                                     << "HIT+target+word";
-    QTest::newRow("0.5 always misses") << "0.5"
-                                       << "MISS";
+    QTest::addColumn<QString>("message");
+    const QString hit = "HIT+target+word";
+    const QString notNumber = "Enter the base accuracy as a number.";
+    // clang-format off
+    QTest::newRow("fresh 99.6 hits on 99")   << "99.6" << 99  << "99.6" << hit    << "";
+    QTest::newRow("fresh 99.6 misses on 100") << "99.6" << 100 << "99.6" << "MISS" << "";
+    QTest::newRow("100 hits on 100")         << "100"  << 100 << "100"  << hit    << "";
+    QTest::newRow("0.5 misses on 1")         << "0.5"  << 1   << "0.5"  << "MISS" << "";
+    QTest::newRow("empty base changes nothing") << ""  << 100 << "99.6" << hit    << notNumber;
+    QTest::newRow("minus alone changes nothing") << "-" << 100 << "99.6" << hit   << notNumber;
+    QTest::newRow("letters change nothing")  << "abc"  << 100 << "99.6" << hit    << notNumber;
+    // clang-format on
 }
 
-void TestAccuracyWindow::base_accuracy_outside_the_rolls_decides_every_press()
+void TestAccuracyWindow::work_decides_by_the_roll()
 {
     QFETCH(QString, base);
+    QFETCH(int, roll);
+    QFETCH(QString, chance);
     QFETCH(QString, verdict);
+    QFETCH(QString, message);
+    scriptRolls(runtime(), {1, roll});
+    click(window(), "Work");
+    QCOMPARE(this->verdict(), "HIT+target+word");
     write(window(), "basement", base);
-    for (const int roll : {1, 2, 50, 99, 100}) {
-        scriptRolls(runtime(), {roll});
-        press("Work");
-        QCOMPARE(text(window(), "Chance"), base);
-        QCOMPARE(this->verdict(), verdict);
-    }
-}
-
-void TestAccuracyWindow::base_accuracy_that_is_no_number_is_reported_and_changes_nothing()
-{
-    scriptRolls(runtime(), {1});
-    press("Work");
-    for (const char* base : {"", "-", "abc"}) {
-        write(window(), "basement", base);
-        press("Work");
-        QCOMPARE(text(window(), "Chance"), "99.6");
-        QCOMPARE(verdict(), "HIT+target+word");
-        QCOMPARE(text(window(), "basement"), base);
-    }
-    QCOMPARE(runtime().messageTexts(), QStringList(3, "Enter the base accuracy as a number."));
-    QCOMPARE(runtime().messages().first().style, Runtime::MessageStyle::Plain);
-    QCOMPARE(runtime().drawsUsed(), 1);
-}
-
-void TestAccuracyWindow::plus_accuracy_steps_to_six_and_stays_there()
-{
-    QStringList counters, multipliers;
-    for (int step = 0; step < 7; ++step) {
-        press("plusaccur");
-        counters << text(window(), "accurcount");
-        multipliers << text(window(), "accuracy");
-    }
-    QCOMPARE(counters, QStringList({"1", "2", "3", "4", "5", "6", "6"}));
-    QCOMPARE(multipliers,
-             QStringList({"0.674", "0.533", "0.427", "0.404", "0.329", "0.284", "0.284"}));
-    QCOMPARE(text(window(), "evade"), "1");
-    QCOMPARE(text(window(), "evadecount"), "0");
+    click(window(), "Work");
+    QCOMPARE(text(window(), "Chance"), chance);
+    QCOMPARE(this->verdict(), verdict);
+    QCOMPARE(text(window(), "basement"), base);
+    QCOMPARE(runtime().messageTexts(), message.isEmpty() ? QStringList() : QStringList{message});
+    QCOMPARE(runtime().drawsUsed(), message.isEmpty() ? 2 : 1);
+    if (!message.isEmpty())
+        QCOMPARE(runtime().messages().first().style, Runtime::MessageStyle::Plain);
 }
 
 void TestAccuracyWindow::minus_accuracy_on_a_fresh_window_rewrites_nothing_visible()
 {
     QSignalSpy counterChanges(find<QLineEdit>(window(), "accurcount"), &QLineEdit::textChanged);
     QSignalSpy multiplierChanges(find<QLineEdit>(window(), "accuracy"), &QLineEdit::textChanged);
-    press("minusaccur");
-    QCOMPARE(text(window(), "accurcount"), "0");
-    QCOMPARE(text(window(), "accuracy"), "1");
+    click(window(), "minusaccur");
+    QCOMPARE(counterTexts(), QStringList({"1", "0", "1", "0"}));
     // "-1" is written and the rule turns it back into "0" (the spy, connected after the window,
     // sees the nested "0" first); "1" again is no change at all.
     QCOMPARE(counterChanges.count(), 2);
@@ -147,29 +124,39 @@ void TestAccuracyWindow::minus_accuracy_on_a_fresh_window_rewrites_nothing_visib
     QCOMPARE(multiplierChanges.count(), 0);
 }
 
-void TestAccuracyWindow::evasion_follows_its_own_table_and_every_press_rewrites_it()
+// Counters written first, then one press (or none); shows each multiplier with its counter.
+void TestAccuracyWindow::counters_data()
 {
-    press("plusevade", 2);
-    QCOMPARE(text(window(), "evade"), "0.5");
-    write(window(), "evade", "stale");
-    press("plusevade");
-    QCOMPARE(text(window(), "evadecount"), "3");
-    QCOMPARE(text(window(), "evade"), "0.442");
-    QCOMPARE(text(window(), "accuracy"), "1");
-    press("minusevade", 4);
-    QCOMPARE(text(window(), "evadecount"), "0");
-    QCOMPARE(text(window(), "evade"), "1");
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QStringList>("shown");
+    // clang-format off
+    QTest::newRow("accuracy 0 to 1")            << QStringList{"accurcount=0"} << "plusaccur"  << QStringList{"0.674", "1", "1", "0"};
+    QTest::newRow("accuracy 1 to 2")            << QStringList{"accurcount=1"} << "plusaccur"  << QStringList{"0.533", "2", "1", "0"};
+    QTest::newRow("accuracy 2 to 3")            << QStringList{"accurcount=2"} << "plusaccur"  << QStringList{"0.427", "3", "1", "0"};
+    QTest::newRow("accuracy 3 to 4")            << QStringList{"accurcount=3"} << "plusaccur"  << QStringList{"0.404", "4", "1", "0"};
+    QTest::newRow("accuracy 4 to 5")            << QStringList{"accurcount=4"} << "plusaccur"  << QStringList{"0.329", "5", "1", "0"};
+    QTest::newRow("accuracy 5 to 6")            << QStringList{"accurcount=5"} << "plusaccur"  << QStringList{"0.284", "6", "1", "0"};
+    QTest::newRow("accuracy stays at 6")        << QStringList{"accurcount=6"} << "plusaccur"  << QStringList{"0.284", "6", "1", "0"};
+    QTest::newRow("evasion 1 to 2")             << QStringList{"evadecount=1"} << "plusevade"  << QStringList{"1", "0", "0.5", "2"};
+    QTest::newRow("evasion rewrites stale")     << QStringList{"evadecount=2", "evade=stale"} << "plusevade" << QStringList{"1", "0", "0.442", "3"};
+    QTest::newRow("evasion 1 down to 0")        << QStringList{"evadecount=1"} << "minusevade" << QStringList{"1", "0", "1", "0"};
+    QTest::newRow("evasion stays at 0")         << QStringList{"evadecount=0"} << "minusevade" << QStringList{"1", "0", "1", "0"};
+    QTest::newRow("written 9 falls to 6")       << QStringList{"accurcount=9", "evadecount=9"}     << "" << QStringList{"1", "6", "1", "6"};
+    QTest::newRow("written -2 rises to 0")      << QStringList{"accurcount=-2", "evadecount=-2"}   << "" << QStringList{"1", "0", "1", "0"};
+    QTest::newRow("written fraction stays")     << QStringList{"accurcount=2.5", "evadecount=2.5"} << "" << QStringList{"1", "2.5", "1", "2.5"};
+    // clang-format on
 }
 
-void TestAccuracyWindow::counter_rule_bounds_whatever_is_written()
+void TestAccuracyWindow::counters()
 {
-    const std::pair<const char*, const char*> writes[] = {{"9", "6"}, {"-2", "0"}, {"2.5", "2.5"}};
-    for (const char* counter : {"accurcount", "evadecount"}) {
-        for (const auto& [written, kept] : writes) {
-            write(window(), counter, written);
-            QCOMPARE(text(window(), counter), kept);
-        }
-    }
+    QFETCH(QStringList, entries);
+    QFETCH(QString, button);
+    QFETCH(QStringList, shown);
+    write(window(), entries);
+    if (!button.isEmpty())
+        click(window(), button);
+    QCOMPARE(counterTexts(), shown);
 }
 
 void TestAccuracyWindow::typed_and_chosen_names_read_their_own_columns()

@@ -46,16 +46,17 @@ struct Tool {
 };
 
 const QStringList example{"attack=100", "level=50", "basepower=80", "defense=90", "DHP=200"};
+const QStringList damagePrimer = QStringList{"attack1=Fire", "poke1=Fire", "poke2=Grass"} +
+                                 example + QStringList{"attack=300", "DHP=255"};
+const QStringList figures{"damagedealt", "critical", "poison"};
 const QStringList primedFigures{"315", "643", "16.065"};
 
 // clang-format off
 const Tool tools[] = {
-    {"FrmDamage", "Work",     QStringList{"attack1=Fire", "poke1=Fire", "poke2=Grass"} + example
-                              + QStringList{"attack=300", "DHP=255"},
-                                                   {"damagedealt", "critical", "poison"}, primedFigures, example},
-    {"FrmDamage", "Work2",    {"succ=100"},        {"YN"},           {"YES"},           {}},
-    {"Acc",       "Work",     {"basement=100"},    {"Chance", "HM"}, {"100", "HIT"},    {}},
-    {"CH",        "Command1", {"bc=100"},          {"Text2"},        {"Critical Hit!"}, {}},
+    {"FrmDamage", "Work",     damagePrimer,     figures,          primedFigures,     example},
+    {"FrmDamage", "Work2",    {"succ=100"},     {"YN"},           {"YES"},           {}},
+    {"Acc",       "Work",     {"basement=100"}, {"Chance", "HM"}, {"100", "HIT"},    {}},
+    {"CH",        "Command1", {"bc=100"},       {"Text2"},        {"Critical Hit!"}, {}},
 };
 
 // The tool a field belongs to, what typing a refused text says, what a press says when the field

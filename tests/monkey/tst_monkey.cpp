@@ -141,6 +141,15 @@ template <typename... Kinds> bool isA(const QWidget* control)
     return (qobject_cast<const Kinds*>(control) || ...);
 }
 
+QList<QWidget*> controls(QWidget* window, bool (*wanted)(const QWidget*))
+{
+    QList<QWidget*> found;
+    for (QWidget* control : window->findChildren<QWidget*>())
+        if (control->isVisible() && control->isEnabled() && wanted(control))
+            found.append(control);
+    return found;
+}
+
 } // namespace
 
 // Thousands of random user events against the whole program; after each one every open window
@@ -149,15 +158,33 @@ class TestMonkey : public QObject {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void init()
+    {
+        m_watchdog.reset();
+        m_random.seed(seed);
+        m_typed.clear();
+        m_typedInMain.clear();
+        m_runtime = std::make_unique<TestRuntime>();
+        registerWindows(*m_runtime);
+        fixture::tick(find<QTimer>(m_runtime->showWindow("frmSplash"), "Timer1"));
+    }
+    void cleanup()
+    {
+        m_runtime.reset();
+        QVERIFY(!m_watchdog.sawDialog());
+    }
     void random_use_keeps_every_window_sound();
 
 private:
-    void typeText();
-    void clickButton();
-    void chooseItem();
-    void triggerMenu();
+    // Each event gets the window it picked and the control it picked there, when it picks them.
+    void typeText(QWidget* window, QWidget* input);
+    void clickButton(QWidget* window, QWidget* button);
+    void chooseItem(QWidget* window, QWidget* control);
+    void tickBox(QWidget* sheet, QWidget* box);
+    void switchTab(QWidget* sheet, QWidget*);
+    void tickCredits(QWidget* window, QWidget*) { fixture::tick(find<QTimer>(window, "Timer1")); }
+    void triggerMenu(QWidget* = nullptr, QWidget* = nullptr);
+    void closeWindow(QWidget* window, QWidget*);
     void checkWindows(qsizetype messagesBefore);
 
     int pick(qsizetype count)
@@ -165,8 +192,7 @@ private:
         return std::uniform_int_distribution<int>(0, static_cast<int>(count) - 1)(m_random);
     }
     QString randomText();
-    QWidget* randomWindow(const QStringList& names);
-    QWidget* randomControl(QWidget* window, bool (*wanted)(const QWidget*));
+    template <typename List> auto randomOf(const List& list) { return list.at(pick(list.size())); }
     QWidget* main() const { return m_runtime->openWindow("FrmDamage"); }
 
     ModalWatchdog m_watchdog;
@@ -180,23 +206,6 @@ private:
     std::map<QString, QString> m_typedInMain;
 };
 
-void TestMonkey::init()
-{
-    m_watchdog.reset();
-    m_random.seed(seed);
-    m_typed.clear();
-    m_typedInMain.clear();
-    m_runtime = std::make_unique<TestRuntime>();
-    registerWindows(*m_runtime);
-    fixture::tick(find<QTimer>(m_runtime->showWindow("frmSplash"), "Timer1"));
-}
-
-void TestMonkey::cleanup()
-{
-    m_runtime.reset();
-    QVERIFY(!m_watchdog.sawDialog());
-}
-
 QString TestMonkey::randomText()
 {
     if (pick(50) == 0)
@@ -207,33 +216,13 @@ QString TestMonkey::randomText()
         made += kind == 0   ? QString::number(pick(1000))
                 : kind == 1 ? QString(QChar(u'A' + pick(26)))
                 : kind == 2 ? QString(QChar(u'a' + pick(26)))
-                            : textPieces.at(pick(textPieces.size()));
+                            : randomOf(textPieces);
     }
     return made;
 }
 
-QWidget* TestMonkey::randomWindow(const QStringList& names)
+void TestMonkey::typeText(QWidget* window, QWidget* input)
 {
-    QList<QWidget*> open;
-    for (const QString& name : names)
-        if (QWidget* window = m_runtime->openWindow(name))
-            open.append(window);
-    return open.isEmpty() ? nullptr : open.at(pick(open.size()));
-}
-
-QWidget* TestMonkey::randomControl(QWidget* window, bool (*wanted)(const QWidget*))
-{
-    QList<QWidget*> found;
-    for (QWidget* control : window->findChildren<QWidget*>())
-        if (control->isVisible() && control->isEnabled() && wanted(control))
-            found.append(control);
-    return found.at(pick(found.size()));
-}
-
-void TestMonkey::typeText()
-{
-    QWidget* window = randomWindow(allWindows);
-    QWidget* input = randomControl(window, isTextInput);
     const QString field = input->objectName();
     auto* combo = qobject_cast<QComboBox*>(input);
     QLineEdit* line = combo ? combo->lineEdit() : qobject_cast<QLineEdit*>(input);
@@ -241,14 +230,11 @@ void TestMonkey::typeText()
     const bool number = numberFields.contains(field) && pick(3) > 0;
     const QString typed = !number   ? randomText()
                           : pick(3) ? QString::number(1 + pick(300))
-                                    : oddNumbers.at(pick(oddNumbers.size()));
+                                    : randomOf(oddNumbers);
     const bool replace = number || pick(2) == 0;
     const int way = typed.size() > 40 ? 1 + pick(2) : pick(4); // keys, insert, paste, backspace
-    m_event = QStringLiteral("type %1 chars into %2/%3, way %4, replace %5")
-                  .arg(typed.size())
-                  .arg(window->objectName(), field)
-                  .arg(way)
-                  .arg(replace);
+    m_event +=
+        QStringLiteral(": %1 chars, way %2, replace %3").arg(typed.size()).arg(way).arg(replace);
 
     const QString before = text(window, field);
     const QString kept = replace ? QString() : before;
@@ -280,25 +266,20 @@ void TestMonkey::typeText()
         m_typed[window->objectName()][field] = expected;
 }
 
-void TestMonkey::clickButton()
+void TestMonkey::clickButton(QWidget* window, QWidget* button)
 {
-    QWidget* window = randomWindow(allWindows);
-    QWidget* button = randomControl(window, isA<QPushButton>);
-    const QString key = window->objectName() + '/' + button->objectName();
-    m_event = QStringLiteral("click ") + key;
-    const auto outputs = [&] {
+    const auto outputs = [window] {
         QStringList shown;
         for (const QString& name : outputFields.at(window->objectName()))
             shown.append(text(window, name));
         return shown;
     };
-
     const QStringList before = outputs();
     const qsizetype boxesBefore = m_runtime->messages().size();
     QTest::mouseClick(button, Qt::LeftButton);
     const QStringList shown = m_runtime->messageTexts().mid(boxesBefore);
 
-    const auto fixed = boxesShown.find(key);
+    const auto fixed = boxesShown.find(window->objectName() + '/' + button->objectName());
     m_allowedBoxes = fixed == boxesShown.end() ? 1 : fixed->second;
     if (fixed != boxesShown.end())
         QCOMPARE(shown.size(), fixed->second);
@@ -306,31 +287,45 @@ void TestMonkey::clickButton()
         QCOMPARE(outputs(), before); // refused input writes nothing, not even part of the outputs
 }
 
-void TestMonkey::chooseItem()
+void TestMonkey::chooseItem(QWidget* window, QWidget* control)
 {
-    QWidget* window = randomWindow(allWindows);
-    auto* list = static_cast<QComboBox*>(randomControl(window, isA<QComboBox>));
+    auto* list = static_cast<QComboBox*>(control);
     QString expected = list->currentText();
     if (pick(3) < 2) { // the arrow keys on the closed list move the choice
         const bool down = pick(2) == 0;
         const int next = list->currentIndex() + (down ? 1 : -1);
         if (next >= 0 && next < list->count())
             expected = list->itemText(next);
-        m_event = QStringLiteral("arrow on ") + list->objectName();
         QTest::keyClick(list, down ? Qt::Key_Down : Qt::Key_Up);
     } else {
         expected = list->itemText(pick(list->count()));
-        m_event = QStringLiteral("choose %1 in %2").arg(expected, list->objectName());
         fixture::choose(list, expected);
     }
+    m_event += ": " + expected;
     QCOMPARE(list->currentText(), expected);
     if (sheets.contains(window->objectName()))
         m_typed[window->objectName()][list->objectName()] = expected;
 }
 
-void TestMonkey::triggerMenu()
+void TestMonkey::tickBox(QWidget* sheet, QWidget* box)
 {
-    const QString item = menuItems.at(pick(menuItems.size()));
+    static_cast<QAbstractButton*>(box)->click();
+    if (const int page = box->objectName().section('_', 1).toInt();
+        qobject_cast<QRadioButton*>(box))
+        QCOMPARE(text(sheet, "Label1"), "Active: " + text(sheet, nicknameFields.at(page - 1)));
+}
+
+void TestMonkey::switchTab(QWidget* sheet, QWidget*)
+{
+    const int page = 1 + pick(TrainerSheet::pageCount);
+    m_event += QStringLiteral(": page %1").arg(page);
+    static_cast<TrainerSheet*>(sheet)->showPage(page);
+    QCOMPARE(static_cast<TrainerSheet*>(sheet)->showingPage(), page);
+}
+
+void TestMonkey::triggerMenu(QWidget*, QWidget*)
+{
+    const QString item = randomOf(menuItems);
     m_event = QStringLiteral("menu ") + item;
     std::map<QString, QWidget*> open;
     for (const QString& name : allWindows)
@@ -353,6 +348,17 @@ void TestMonkey::triggerMenu()
         QVERIFY(m_runtime->openWindow("Tab2"));
 }
 
+void TestMonkey::closeWindow(QWidget* window, QWidget*)
+{
+    const QString name = window->objectName();
+    const QPointer<QWidget> closing = window;
+    window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY2(closing.isNull(), "a closed window is discarded");
+    QVERIFY(!m_runtime->openWindow(name));
+    m_typed.erase(name);
+}
+
 void TestMonkey::checkWindows(qsizetype before)
 {
     const QList<TestRuntime::Message>& messages = m_runtime->messages();
@@ -366,9 +372,9 @@ void TestMonkey::checkWindows(qsizetype before)
     for (const auto& [name, control, holds, typedCounts] : invariants) {
         const QWidget* window = m_runtime->openWindow(name);
         const QString shown = window ? text(window, control) : QString();
-        QVERIFY2(!window || (typedCounts && shown == m_typedInMain[control]) ||
-                     holds(window, shown),
-                 qPrintable(QStringLiteral("%1/%2: %3").arg(name, control, shown.left(80))));
+        const bool typedOver = typedCounts && shown == m_typedInMain[control];
+        QVERIFY2(!window || typedOver || holds(window, shown),
+                 qPrintable(QStringLiteral("%1/%2 shows %3").arg(name, control, shown.left(80))));
     }
     for (const QString& name : sheets) {
         const auto* sheet = qobject_cast<const TrainerSheet*>(m_runtime->openWindow(name));
@@ -382,61 +388,31 @@ void TestMonkey::checkWindows(qsizetype before)
 
 void TestMonkey::random_use_keeps_every_window_sound()
 {
-    const auto onSheet = [this](const std::function<void(QWidget*)>& act) {
-        if (QWidget* sheet = randomWindow(sheets))
-            act(sheet);
-        else
-            triggerMenu();
+    // Where an event happens and what it uses there; while none of its windows is open, a menu
+    // item is triggered instead.
+    struct Event {
+        int weight;
+        const char* name;
+        QStringList windows; // none: the main window
+        bool (*uses)(const QWidget*);
+        void (TestMonkey::*run)(QWidget* window, QWidget* control);
     };
-    const std::pair<int, std::function<void()>> events[] = {
-        {30, [this] { typeText(); }},
-        {20, [this] { clickButton(); }},
-        {12, [this] { chooseItem(); }},
-        {8,
-         [&] {
-             onSheet([this](QWidget* sheet) {
-                 auto* box = static_cast<QAbstractButton*>(
-                     randomControl(sheet, isA<QCheckBox, QRadioButton>));
-                 m_event = QStringLiteral("tick %1/%2").arg(sheet->objectName(), box->objectName());
-                 box->click();
-                 if (const int page = box->objectName().section('_', 1).toInt();
-                     qobject_cast<QRadioButton*>(box))
-                     QCOMPARE(text(sheet, "Label1"),
-                              "Active: " + text(sheet, nicknameFields.at(page - 1)));
-             });
-         }},
-        {6,
-         [&] {
-             onSheet([this](QWidget* sheet) {
-                 const int page = 1 + pick(TrainerSheet::pageCount);
-                 m_event = QStringLiteral("show page %1 of %2").arg(page).arg(sheet->objectName());
-                 static_cast<TrainerSheet*>(sheet)->showPage(page);
-                 QCOMPARE(static_cast<TrainerSheet*>(sheet)->showingPage(), page);
-             });
-         }},
-        {4,
-         [this] {
-             m_event = QStringLiteral("credits tick");
-             fixture::tick(find<QTimer>(main(), "Timer1"));
-         }},
-        {8, [this] { triggerMenu(); }},
-        {3,
-         [this] {
-             QPointer<QWidget> window = randomWindow({"Acc", "CH", "Tab1", "Tab2"});
-             if (!window)
-                 return triggerMenu();
-             const QString name = window->objectName();
-             m_event = QStringLiteral("close ") + name;
-             window->close();
-             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-             QVERIFY2(window.isNull(), "a closed window is discarded");
-             QVERIFY(!m_runtime->openWindow(name));
-             m_typed.erase(name);
-         }},
+    // clang-format off
+    const QStringList closable{"Acc", "CH", "Tab1", "Tab2"};
+    const Event events[] = {
+        {30, "type",    allWindows, isTextInput,                  &TestMonkey::typeText},
+        {20, "click",   allWindows, isA<QPushButton>,             &TestMonkey::clickButton},
+        {12, "choose",  allWindows, isA<QComboBox>,               &TestMonkey::chooseItem},
+        {8,  "tick",    sheets,     isA<QCheckBox, QRadioButton>, &TestMonkey::tickBox},
+        {6,  "show",    sheets,     nullptr,                      &TestMonkey::switchTab},
+        {4,  "credits", {},         nullptr,                      &TestMonkey::tickCredits},
+        {8,  "menu",    {},         nullptr,                      &TestMonkey::triggerMenu},
+        {3,  "close",   closable,   nullptr,                      &TestMonkey::closeWindow},
     };
+    // clang-format on
     std::vector<int> weights;
-    for (const auto& event : events)
-        weights.push_back(event.first);
+    for (const Event& event : events)
+        weights.push_back(event.weight);
     std::discrete_distribution<int> nextEvent(weights.begin(), weights.end());
 
     QElapsedTimer clock;
@@ -446,7 +422,21 @@ void TestMonkey::random_use_keeps_every_window_sound()
     for (int done = 0; done < eventCount; ++done) {
         const qsizetype before = m_runtime->messages().size();
         m_allowedBoxes = 0;
-        events[nextEvent(m_random)].second();
+        const Event& event = events[nextEvent(m_random)];
+        QList<QWidget*> open;
+        for (const QString& name : event.windows)
+            if (QWidget* window = m_runtime->openWindow(name))
+                open.append(window);
+        if (!event.windows.isEmpty() && open.isEmpty()) {
+            triggerMenu();
+        } else {
+            QWidget* window = open.isEmpty() ? main() : randomOf(open);
+            QWidget* control = event.uses ? randomOf(controls(window, event.uses)) : nullptr;
+            m_event =
+                QStringLiteral("%1 %2/%3")
+                    .arg(event.name, window->objectName(), control ? control->objectName() : "");
+            (this->*event.run)(window, control);
+        }
         if (done % eventsBetweenPaints == 0)
             QCoreApplication::processEvents(); // let the windows lay out and paint
         if (!QTest::currentTestFailed())

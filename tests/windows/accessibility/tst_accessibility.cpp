@@ -70,14 +70,26 @@ QStringList walkTabChain(int steps, bool announced)
     return walked;
 }
 
+// A fresh tool window by the name the program knows it by.
+std::unique_ptr<QWidget> build(Runtime& runtime, const QString& name)
+{
+    if (name == "Acc")
+        return std::make_unique<AccuracyWindow>(runtime);
+    if (name == "CH")
+        return std::make_unique<CriticalWindow>(runtime);
+    return std::make_unique<TrainerSheet>(runtime,
+                                          name == "Tab1" ? Trainer::First : Trainer::Second);
+}
+
 } // namespace
 
-class TestAccessibility : public QObject {
+// The main window is opened for every test; the others open what they need beside it.
+class TestAccessibility : public WindowTest<DamageWindow> {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void init() { open(); }
+    void cleanup() { close(); }
 
     void tab_walks_the_main_window_announcing_each_control();
     void every_control_has_a_name_of_its_own_data();
@@ -86,37 +98,12 @@ private slots:
     void accuracy_finder_runs_from_the_keyboard_alone();
     void sheet_tab_chain_reads_a_later_page_and_every_option();
     void sheet_pages_switch_from_the_keyboard();
-
-private:
-    std::unique_ptr<TestRuntime> m_runtime;
-    ModalWatchdog m_watchdog;
 };
-
-void TestAccessibility::init()
-{
-    m_watchdog.reset();
-    m_runtime = std::make_unique<TestRuntime>();
-    Runtime& runtime = *m_runtime;
-    runtime.registerWindow("FrmDamage", [&runtime] { return new DamageWindow(runtime); });
-    runtime.registerWindow("Acc", [&runtime] { return new AccuracyWindow(runtime); });
-    runtime.registerWindow("CH", [&runtime] { return new CriticalWindow(runtime); });
-    runtime.registerWindow("Tab1",
-                           [&runtime] { return new TrainerSheet(runtime, Trainer::First); });
-    runtime.registerWindow("Tab2",
-                           [&runtime] { return new TrainerSheet(runtime, Trainer::Second); });
-}
-
-void TestAccessibility::cleanup()
-{
-    m_runtime.reset();
-    QVERIFY(!m_watchdog.sawDialog());
-}
 
 void TestAccessibility::tab_walks_the_main_window_announcing_each_control()
 {
-    DamageWindow window(*m_runtime);
-    write(&window, "defense", "1"); // Work takes the focus only once the Defense stat has changed
-    showActive(&window);
+    write(window(), "defense", "1"); // Work takes the focus only once the Defense stat has changed
+    showActive(window());
     // clang-format off
     const QStringList expected{
         "attack=Pokémon's Attack Stat",   "poke1=Attacker's Type 1",         "poke12=Attacker's Type 2",
@@ -132,7 +119,7 @@ void TestAccessibility::tab_walks_the_main_window_announcing_each_control()
 
 void TestAccessibility::every_control_has_a_name_of_its_own_data()
 {
-    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("name");
     QTest::newRow("main window") << "FrmDamage";
     QTest::newRow("accuracy finder") << "Acc";
     QTest::newRow("critical hit finder") << "CH";
@@ -142,8 +129,10 @@ void TestAccessibility::every_control_has_a_name_of_its_own_data()
 
 void TestAccessibility::every_control_has_a_name_of_its_own()
 {
-    QFETCH(QString, window);
-    QWidget* built = m_runtime->showWindow(window);
+    QFETCH(QString, name);
+    const std::unique_ptr<QWidget> tool = name == "FrmDamage" ? nullptr : build(runtime(), name);
+    QWidget* built = tool ? tool.get() : window();
+    showActive(built);
     if (auto* sheet = qobject_cast<TrainerSheet*>(built)) {
         for (int page = TrainerSheet::pageCount; page >= 1; --page)
             sheet->showPage(page); // each page is built when it first shows
@@ -171,8 +160,7 @@ void TestAccessibility::every_control_has_a_name_of_its_own()
 
 void TestAccessibility::damage_is_computed_from_the_keyboard_alone()
 {
-    DamageWindow window(*m_runtime);
-    showActive(&window);
+    showActive(window());
     const std::pair<const char*, const char*> entries[] = {
         {"attack", "100"},   {"poke1", "Fire"}, {"level", "50"},    {"basepower", "80"},
         {"attack1", "Fire"}, {"defense", "90"}, {"poke2", "Grass"}, {"DHP", "200"}};
@@ -187,32 +175,32 @@ void TestAccessibility::damage_is_computed_from_the_keyboard_alone()
     }
     // The access key clicks the way a mouse press does: pressed, then released a moment later.
     press(Qt::Key_W, Qt::AltModifier);
-    QTRY_COMPARE(text(&window, "damagedealt"), "107");
-    QCOMPARE(QStringList({text(&window, "critical"), text(&window, "poison")}),
+    QTRY_COMPARE(text(window(), "damagedealt"), "107");
+    QCOMPARE(QStringList({text(window(), "critical"), text(window(), "poison")}),
              QStringList({"216", "12.6"}));
-    QVERIFY(m_runtime->messages().isEmpty());
+    QVERIFY(runtime().messages().isEmpty());
 }
 
 void TestAccessibility::accuracy_finder_runs_from_the_keyboard_alone()
 {
-    AccuracyWindow window(*m_runtime);
-    showActive(&window);
+    AccuracyWindow accuracy(runtime());
+    showActive(&accuracy);
     QCOMPARE(focusName(), "Work");
-    m_runtime->scriptDraws({0.5f, 0.5f});
+    runtime().scriptDraws({0.5f, 0.5f});
     press(Qt::Key_Space);
-    QCOMPARE(text(&window, "HM"), "HIT");
+    QCOMPARE(text(&accuracy, "HM"), "HIT");
     tabTo("plusaccur"); // one accuracy decreaser, then Work again round the tab chain
     press(Qt::Key_Space);
-    QCOMPARE(text(&window, "accuracy"), "0.674");
+    QCOMPARE(text(&accuracy, "accuracy"), "0.674");
     tabTo("Work");
     press(Qt::Key_Space);
-    QCOMPARE(text(&window, "Chance"), "67.1304");
-    QCOMPARE(m_runtime->drawsUsed(), 2);
+    QCOMPARE(text(&accuracy, "Chance"), "67.1304");
+    QCOMPARE(runtime().drawsUsed(), 2);
 }
 
 void TestAccessibility::sheet_tab_chain_reads_a_later_page_and_every_option()
 {
-    TrainerSheet sheet(*m_runtime, Trainer::First);
+    TrainerSheet sheet(runtime(), Trainer::First);
     showActive(&sheet);
     QCOMPARE(focusName(), "TabRow1");
     press(Qt::Key_Right); // page 2 is built now, and the window's own controls follow it
@@ -236,7 +224,7 @@ void TestAccessibility::sheet_tab_chain_reads_a_later_page_and_every_option()
 
 void TestAccessibility::sheet_pages_switch_from_the_keyboard()
 {
-    TrainerSheet sheet(*m_runtime, Trainer::Second);
+    TrainerSheet sheet(runtime(), Trainer::Second);
     showActive(&sheet);
     QCOMPARE(focusName(), "Text3");
     // Ctrl+Tab and Ctrl+PgDown step forward round all six pages, Ctrl+Shift+Tab and Ctrl+PgUp

@@ -8,10 +8,12 @@
 #include "windows/critical/CriticalWindow.h"
 #include "windows/damage/DamageWindow.h"
 #include "windows/splash/SplashWindow.h"
+#include "windows/trainer/SheetKeeper.h"
 #include "windows/trainer/TrainerSheet.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QFileInfo>
 #include <QLocale>
 #include <QMouseEvent>
 #include <QSet>
@@ -23,6 +25,44 @@
 #include <string>
 
 namespace {
+
+SheetKeeper& showSheet(Runtime& runtime, int trainer)
+{
+    auto* sheet =
+        static_cast<TrainerSheet*>(runtime.showWindow(QStringLiteral("Tab%1").arg(trainer)));
+    return sheet->keeper();
+}
+
+// Opening and pasting show the sheet first, as Pokémon Tracking does, then fill it; saving and
+// copying need a sheet that is open.
+void carryOutTeamCommand(Runtime& runtime, QWidget* mainWindow, int trainer, TeamCommand command)
+{
+    const bool writesSheet = command == TeamCommand::Open || command == TeamCommand::PasteText;
+    if (!writesSheet && !runtime.openWindow(QStringLiteral("Tab%1").arg(trainer))) {
+        runtime.showMessage(mainWindow, QStringLiteral("Trainer %1's sheet is not open; open it "
+                                                       "with Pokémon Tracking first.")
+                                            .arg(trainer));
+        return;
+    }
+    SheetKeeper& keeper = showSheet(runtime, trainer);
+    switch (command) {
+    case TeamCommand::Open: keeper.openFile(); break;
+    case TeamCommand::SaveAs: keeper.saveFileAs(); break;
+    case TeamCommand::PasteText: keeper.pasteTeamText(); break;
+    case TeamCommand::CopyText: keeper.copyTeamText(); break;
+    }
+}
+
+void restoreSheets(Runtime& runtime, QWidget* mainWindow)
+{
+    bool restored = false;
+    for (int trainer = 1; trainer <= 2; ++trainer) {
+        if (QFileInfo::exists(SheetKeeper::autosavePath(runtime, trainer)))
+            restored = showSheet(runtime, trainer).restoreAutosave() || restored;
+    }
+    if (!restored)
+        runtime.showMessage(mainWindow, QStringLiteral("No sheet has been kept yet."));
+}
 
 QWidget* createDamageWindow(Runtime& runtime)
 {
@@ -36,6 +76,12 @@ QWidget* createDamageWindow(Runtime& runtime)
                      [&runtime] { runtime.showWindow(QStringLiteral("Acc")); });
     QObject::connect(window, &DamageWindow::criticalFinderRequested, window,
                      [&runtime] { runtime.showWindow(QStringLiteral("CH")); });
+    QObject::connect(window, &DamageWindow::teamCommandRequested, window,
+                     [&runtime, window](int trainer, TeamCommand command) {
+                         carryOutTeamCommand(runtime, window, trainer, command);
+                     });
+    QObject::connect(window, &DamageWindow::restoreSheetsRequested, window,
+                     [&runtime, window] { restoreSheets(runtime, window); });
     return window;
 }
 

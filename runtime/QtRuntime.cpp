@@ -3,7 +3,19 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace {
+
+const QString sheetFilter = QStringLiteral("Trainer sheets (*.json);;All files (*)");
+const QString lastFolderKey = QStringLiteral("files/lastFolder");
+
+} // namespace
 
 void QtRuntime::showMessage(QWidget* over, const QString& text, MessageStyle style)
 {
@@ -32,4 +44,43 @@ void QtRuntime::endProgram()
     for (QWidget* window : QApplication::topLevelWidgets())
         window->hide();
     QCoreApplication::exit(0);
+}
+
+QString QtRuntime::clipboardText() { return QGuiApplication::clipboard()->text(); }
+
+QString QtRuntime::lastFolder() const
+{
+    const QString folder = QSettings().value(lastFolderKey).toString();
+    return QFileInfo(folder).isDir() ? folder : QDir::homePath();
+}
+
+void QtRuntime::rememberFolder(const QString& file)
+{
+    if (!file.isEmpty())
+        QSettings().setValue(lastFolderKey, QFileInfo(file).absolutePath());
+}
+
+QString QtRuntime::chooseFileToOpen(QWidget* over, const QString& caption)
+{
+    const QString file = QFileDialog::getOpenFileName(over, caption, lastFolder(), sheetFilter);
+    rememberFolder(file);
+    return file;
+}
+
+QString QtRuntime::chooseFileToSave(QWidget* over, const QString& caption,
+                                    const QString& suggestedName)
+{
+    QString file = QFileDialog::getSaveFileName(
+        over, caption, QDir(lastFolder()).filePath(suggestedName), sheetFilter);
+    if (!file.isEmpty() && QFileInfo(file).suffix().isEmpty())
+        file += QStringLiteral(".json");
+    rememberFolder(file);
+    return file;
+}
+
+QString QtRuntime::dataFolder()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir().mkpath(folder);
+    return folder;
 }

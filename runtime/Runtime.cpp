@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "runtime/Runtime.h"
 
+#include <QFile>
+#include <QSaveFile>
+
 Runtime::~Runtime() { discardAllWindows(); }
 
 void Runtime::registerWindow(const QString& name, WindowFactory factory)
@@ -58,4 +61,38 @@ void Runtime::releaseAllWindows()
             window->deleteLater();
         }
     }
+}
+
+std::optional<QByteArray> Runtime::readFile(const QString& path, qint64 limit, QString& problem)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        problem = file.errorString();
+        return std::nullopt;
+    }
+    if (file.size() > limit) {
+        problem = QStringLiteral("The file is larger than %1 MiB.").arg(limit / (1024 * 1024));
+        return std::nullopt;
+    }
+    // One byte more than allowed tells a file that grew, or a device with no size, apart.
+    QByteArray bytes = file.read(limit + 1);
+    if (bytes.size() > limit) {
+        problem = QStringLiteral("The file is larger than %1 MiB.").arg(limit / (1024 * 1024));
+        return std::nullopt;
+    }
+    if (file.error() != QFileDevice::NoError) {
+        problem = file.errorString();
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+bool Runtime::writeFile(const QString& path, const QByteArray& bytes, QString& problem)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        problem = file.errorString();
+        return false;
+    }
+    return true;
 }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// The runtime services every window leans on: message boxes, the clipboard, the random draw and
-// the showing and unloading of windows. Windows reach the desktop only through this interface,
+// The runtime services every window leans on: message boxes, the clipboard, the random draw,
+// files and the showing and unloading of windows. Windows reach the desktop only through this interface,
 // so tests can swap in TestRuntime, which records what would have been shown and scripts draws.
 
 #include <QHash>
@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 class Runtime {
 public:
@@ -34,6 +35,23 @@ public:
     virtual float draw() = 0;
     // Closes every window at once and stops the program.
     virtual void endProgram() = 0;
+
+    // The clipboard's plain text.
+    virtual QString clipboardText() = 0;
+    // Asks for a file to open or to save as; empty when the user cancels. The dialogs start in the
+    // folder last used.
+    virtual QString chooseFileToOpen(QWidget* over, const QString& caption) = 0;
+    virtual QString chooseFileToSave(QWidget* over, const QString& caption,
+                                     const QString& suggestedName) = 0;
+    // The folder where the program keeps what it saves by itself; created when missing.
+    virtual QString dataFolder() = 0;
+
+    // The file's bytes, or nothing with `problem` saying why (also when it is larger than
+    // `limit`, which is checked before anything is read).
+    static std::optional<QByteArray> readFile(const QString& path, qint64 limit,
+                                              QString& problem);
+    // Writes through a temporary file renamed into place: the file is whole or left untouched.
+    static bool writeFile(const QString& path, const QByteArray& bytes, QString& problem);
 
     // Each window has at most one instance; the factory creates (and so loads) it.
     void registerWindow(const QString& name, WindowFactory factory);

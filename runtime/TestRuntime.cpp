@@ -40,3 +40,15 @@ QStringList TestRuntime::messageTexts() const
         texts.append(message.text);
     return texts;
 }
+
+QString TestRuntime::chooseFileToOpen(QWidget*, const QString&)
+{
+    ++m_fileDialogs;
+    return m_fileChoices.isEmpty() ? QString() : m_fileChoices.takeFirst();
+}
+
+QString TestRuntime::chooseFileToSave(QWidget*, const QString&, const QString&)
+{
+    ++m_fileDialogs;
+    return m_fileChoices.isEmpty() ? QString() : m_fileChoices.takeFirst();
+}

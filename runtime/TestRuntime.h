@@ -6,11 +6,13 @@
 
 #include <QList>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <deque>
 
 // The runtime for tests: records every message box instead of showing one, keeps the clipboard's
-// history, and replays scripted draws before falling back to the program's own sequence.
+// history, answers file dialogs from a script, keeps its data folder in a temporary one, and
+// replays scripted draws before falling back to the program's own sequence.
 class TestRuntime final : public Runtime {
 public:
     struct Message {
@@ -24,6 +26,16 @@ public:
     void copyToClipboard(const QString& text) override;
     float draw() override;
     void endProgram() override;
+    QString clipboardText() override { return m_clipboardText; }
+    QString chooseFileToOpen(QWidget* over, const QString& caption) override;
+    QString chooseFileToSave(QWidget* over, const QString& caption,
+                             const QString& suggestedName) override;
+    QString dataFolder() override { return m_dataFolder.path(); }
+
+    void setClipboardText(const QString& text) { m_clipboardText = text; }
+    // The answers the next file dialogs give, in order; an empty one is a cancel.
+    void scriptFileChoices(const QStringList& files) { m_fileChoices += files; }
+    int fileDialogsShown() const { return m_fileDialogs; }
 
     void scriptDraws(std::initializer_list<float> draws);
     int drawsUsed() const { return m_drawsUsed; }
@@ -43,6 +55,10 @@ private:
     QStringList m_clipboard;
     int m_clipboardClears = 0;
     int m_endRequests = 0;
+    QString m_clipboardText;
+    QStringList m_fileChoices;
+    int m_fileDialogs = 0;
+    QTemporaryDir m_dataFolder;
     std::deque<float> m_script;
     int m_drawsUsed = 0;
     battle::RandomSequence m_sequence;

@@ -241,6 +241,37 @@ void DamageWindow::buildControls()
     m_statusChanger = new StatusChanger(m_runtime, client);
 }
 
+// Files and team text for both sheets; the sheets carry the commands out.
+void DamageWindow::buildTeamsMenu(QMenuBar* bar)
+{
+    QMenu* teams = bar->addMenu(tr("&Teams"));
+    teams->setObjectName(QStringLiteral("mnuTeams"));
+    for (int trainer = 1; trainer <= 2; ++trainer) {
+        const QString number = QString::number(trainer);
+        const struct {
+            QString text;
+            const char* name;
+            TeamCommand command;
+        } entries[] = {
+            {tr("Open Trainer %1…").arg(number), "mnuOpen", TeamCommand::Open},
+            {tr("Save Trainer %1 As…").arg(number), "mnuSave", TeamCommand::SaveAs},
+            {tr("Paste Trainer %1 from Team Text").arg(number), "mnuImport", TeamCommand::PasteText},
+            {tr("Copy Trainer %1 as Team Text").arg(number), "mnuExport", TeamCommand::CopyText},
+        };
+        for (const auto& entry : entries) {
+            QAction* action = teams->addAction(entry.text);
+            action->setObjectName(QString::fromLatin1(entry.name) + number);
+            connect(action, &QAction::triggered, this, [this, trainer, command = entry.command] {
+                emit teamCommandRequested(trainer, command);
+            });
+        }
+        teams->addSeparator();
+    }
+    QAction* restore = teams->addAction(tr("Restore Last Sheets"));
+    restore->setObjectName(QStringLiteral("mnuRestore"));
+    connect(restore, &QAction::triggered, this, &DamageWindow::restoreSheetsRequested);
+}
+
 void DamageWindow::buildMenus()
 {
     QMenuBar* bar = menuBar();
@@ -251,6 +282,8 @@ void DamageWindow::buildMenus()
     m_mnuPT = named(mnuWin->addAction(tr("Pokémon Tracking")), "mnuPT", Qt::CTRL | Qt::Key_T);
     m_mnuAcc = named(mnuWin->addAction(tr("Accuracy Finder")), "mnuAcc", Qt::CTRL | Qt::Key_A);
     m_mnuCH = named(mnuWin->addAction(tr("Critical Hit Finder")), "mnuCH", Qt::CTRL | Qt::Key_H);
+
+    buildTeamsMenu(bar);
 
     QMenu* mnuEdit = bar->addMenu(tr("Edit"));
     mnuEdit->setObjectName(QStringLiteral("mnuEdit"));

@@ -12,6 +12,7 @@ class QAction;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QMenuBar;
 class QPushButton;
 class QTimer;
 class Runtime;
@@ -20,6 +21,9 @@ class StatusChanger;
 namespace battle {
 struct FieldWrite;
 }
+
+// What the Teams menu asks of a trainer sheet.
+enum class TeamCommand { Open, SaveAs, PasteText, CopyText };
 
 class DamageWindow : public QMainWindow {
     Q_OBJECT
@@ -31,10 +35,13 @@ signals:
     void trackingRequested();
     void accuracyFinderRequested();
     void criticalFinderRequested();
+    void teamCommandRequested(int trainer, TeamCommand command);
+    void restoreSheetsRequested();
 
 private:
     void buildControls();
     void buildMenus();
+    void buildTeamsMenu(QMenuBar* bar);
     void loadLists();
     void connectHandlers();
 

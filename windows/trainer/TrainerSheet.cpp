@@ -3,6 +3,7 @@
 
 #include "runtime/Runtime.h"
 #include "windows/common/Form.h"
+#include "windows/trainer/SheetKeeper.h"
 #include "windows/trainer/TabRow.h"
 #include "windows/trainer/TwoRowTabs.h"
 
@@ -11,7 +12,9 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QCheckBox>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -156,6 +159,62 @@ constexpr const char* statusChanges[] = {
 };
 // clang-format on
 
+// Which field of a page holds which part of its record.
+struct PageField {
+    const char* control;
+    std::string battle::PageRecord::*text;
+};
+
+// clang-format off
+constexpr PageField pageFields[] = {
+    {"Text5",  &battle::PageRecord::species},
+    {"Combo1", &battle::PageRecord::status},
+    {"Text11", &battle::PageRecord::hp},
+    {"Text12", &battle::PageRecord::hpMaximum},
+    {"Text6",  &battle::PageRecord::attack},
+    {"Text7",  &battle::PageRecord::defense},
+    {"Text8",  &battle::PageRecord::specialAttack},
+    {"Text9",  &battle::PageRecord::specialDefense},
+    {"Text10", &battle::PageRecord::speed},
+    {"Text25", &battle::PageRecord::type1},
+    {"Text26", &battle::PageRecord::type2},
+    {"Text27", &battle::PageRecord::notes},
+};
+
+// Name, PP and PP maximum of each attack.
+constexpr const char* attackFields[][3] = {
+    {"Text13", "Text14", "Text15"},
+    {"Text16", "Text17", "Text18"},
+    {"Text19", "Text20", "Text21"},
+    {"Text22", "Text23", "Text24"},
+};
+// clang-format on
+
+QString fromStd(const std::string& text) { return QString::fromStdString(text); }
+
+std::string controlText(const QWidget* control)
+{
+    if (auto* field = qobject_cast<const QLineEdit*>(control))
+        return field->text().toStdString();
+    if (auto* list = qobject_cast<const QComboBox*>(control))
+        return list->currentText().toStdString();
+    return static_cast<const QPlainTextEdit*>(control)->toPlainText().toStdString();
+}
+
+void writeControl(QWidget* control, const std::string& text)
+{
+    const QString value = fromStd(text);
+    if (auto* field = qobject_cast<QLineEdit*>(control)) {
+        form::writeWhole(field, value);
+    } else if (auto* list = qobject_cast<QComboBox*>(control)) {
+        list->setCurrentIndex(list->findText(value, Qt::MatchExactly | Qt::MatchCaseSensitive));
+        list->setEditText(value);
+    } else if (auto* notes = static_cast<QPlainTextEdit*>(control);
+               notes->toPlainText() != value) {
+        notes->setPlainText(value);
+    }
+}
+
 QString pageSuffix(int page)
 {
     return QStringLiteral("_%1").arg(page);
@@ -212,9 +271,13 @@ TrainerSheet::TrainerSheet(Runtime& runtime, Trainer trainer, QWidget* parent)
     form::describeControls(this, windowAccessibleRows);
 
     connectHandlers();
+    m_keeper = new SheetKeeper(runtime, *this);
     m_tabs->setCurrentPage(0);
     form::control<QWidget>(this, QString::fromUtf8(traits.focusOnOpening))->setFocus();
 }
+
+// Closing, the end of the program and Exit all come through here; the last change is kept.
+TrainerSheet::~TrainerSheet() { m_keeper->flushAutosave(); }
 
 void TrainerSheet::buildPages()
 {
@@ -253,6 +316,79 @@ void TrainerSheet::buildPage(int page)
     m_active->addButton(form::control<QRadioButton>(this, "Option1" + suffix), page);
     fillStatusList(page);
     connect(nickname, &QLineEdit::textChanged, this, &TrainerSheet::onNicknameChanged);
+    watchEdits(page);
+}
+
+void TrainerSheet::watchEdits(int page)
+{
+    const QString suffix = pageSuffix(page);
+    auto* container = form::control<QWidget>(this, "Page" + suffix);
+    for (auto* field : container->findChildren<QLineEdit*>())
+        connect(field, &QLineEdit::textChanged, this, &TrainerSheet::edited);
+    for (auto* check : container->findChildren<QCheckBox*>())
+        connect(check, &QCheckBox::toggled, this, &TrainerSheet::edited);
+    connect(form::control<QComboBox>(this, "Combo1" + suffix), &QComboBox::editTextChanged, this,
+            &TrainerSheet::edited);
+    connect(form::control<QPlainTextEdit>(this, "Text27" + suffix),
+            &QPlainTextEdit::textChanged, this, &TrainerSheet::edited);
+}
+
+battle::SheetRecord TrainerSheet::record()
+{
+    battle::SheetRecord sheet;
+    sheet.trainerName = form::control<QLineEdit>(this, "Text3")->text().toStdString();
+    sheet.activePage = std::max(m_active->checkedId(), 0);
+    for (int page = 1; page <= pageCount; ++page) {
+        ensurePageBuilt(page);
+        const QString suffix = pageSuffix(page);
+        battle::PageRecord& record = sheet.pages[page - 1];
+        for (const PageField& field : pageFields)
+            record.*field.text = controlText(form::control<QWidget>(this, field.control + suffix));
+        record.nickname = nickname(page).toStdString();
+        for (std::size_t slot = 0; slot < record.attacks.size(); ++slot) {
+            battle::AttackRecord& attack = record.attacks[slot];
+            const auto text = [&](int column) {
+                return controlText(form::control<QWidget>(this, attackFields[slot][column] + suffix));
+            };
+            attack = {text(0), text(1), text(2)};
+        }
+        record.leechSeed = form::control<QCheckBox>(this, "Check1" + suffix)->isChecked();
+        record.confused = form::control<QCheckBox>(this, "Check2" + suffix)->isChecked();
+    }
+    return sheet;
+}
+
+void TrainerSheet::load(const battle::SheetRecord& sheet)
+{
+    for (int page = 1; page <= pageCount; ++page) {
+        ensurePageBuilt(page);
+        const QString suffix = pageSuffix(page);
+        const battle::PageRecord& record = sheet.pages[page - 1];
+        for (const PageField& field : pageFields)
+            writeControl(form::control<QWidget>(this, field.control + suffix), record.*field.text);
+        writeControl(form::control<QWidget>(this, QString::fromUtf8(nicknameRows[page - 1].name)),
+                     record.nickname);
+        for (std::size_t slot = 0; slot < record.attacks.size(); ++slot) {
+            const battle::AttackRecord& attack = record.attacks[slot];
+            const std::string* texts[] = {&attack.name, &attack.pp, &attack.ppMaximum};
+            for (int column = 0; column < 3; ++column) {
+                writeControl(form::control<QWidget>(this, attackFields[slot][column] + suffix),
+                             *texts[column]);
+            }
+        }
+        form::control<QCheckBox>(this, "Check1" + suffix)->setChecked(record.leechSeed);
+        form::control<QCheckBox>(this, "Check2" + suffix)->setChecked(record.confused);
+    }
+    writeControl(form::control<QLineEdit>(this, "Text3"), sheet.trainerName);
+    if (sheet.activePage >= 1 && sheet.activePage <= pageCount) {
+        m_active->button(sheet.activePage)->click();
+    } else if (QAbstractButton* checked = m_active->checkedButton()) {
+        // An exclusive group never lets its last choice go by itself.
+        m_active->setExclusive(false);
+        checked->setChecked(false);
+        m_active->setExclusive(true);
+        form::control<QLabel>(this, "Label1")->setText(QStringLiteral("Active: None"));
+    }
 }
 
 void TrainerSheet::fillStatusList(int page)
@@ -275,6 +411,9 @@ void TrainerSheet::connectHandlers()
             &TrainerSheet::onCommand1Clicked);
     connect(form::control<QLineEdit>(this, "Text3"), &QLineEdit::textChanged, this,
             &TrainerSheet::onText3Changed);
+    connect(form::control<QLineEdit>(this, "Text3"), &QLineEdit::textChanged, this,
+            &TrainerSheet::edited);
+    connect(m_active, &QButtonGroup::idToggled, this, &TrainerSheet::edited);
 }
 
 void TrainerSheet::showPage(int page)
@@ -299,9 +438,13 @@ QString TrainerSheet::nickname(int page) const
 
 void TrainerSheet::onPageAboutToShow(int index)
 {
-    if (m_pageBuilt[index])
+    ensurePageBuilt(index + 1);
+}
+
+void TrainerSheet::ensurePageBuilt(int page)
+{
+    if (m_pageBuilt[page - 1])
         return;
-    const int page = index + 1;
     buildPage(page);
     // The window's own controls follow the page in the tab chain, as they follow the first page.
     auto* credits = form::control<QWidget>(this, "Command1");

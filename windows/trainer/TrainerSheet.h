@@ -8,11 +8,14 @@
 
 #include <QWidget>
 
+#include "battle/SheetRecord.h"
+
 #include <array>
 
 class QButtonGroup;
 class QLabel;
 class Runtime;
+class SheetKeeper;
 class TwoRowTabs;
 
 enum class Trainer { First, Second };
@@ -24,15 +27,31 @@ public:
     static constexpr int pageCount = 6;
 
     TrainerSheet(Runtime& runtime, Trainer trainer, QWidget* parent = nullptr);
+    ~TrainerSheet() override;
+
+    // Files, team text and autosave for this sheet.
+    SheetKeeper& keeper() { return *m_keeper; }
 
     // Pages count from 1, as their tabs do.
     void showPage(int page);
     int showingPage() const;
     QString tabCaption(int page) const;
+    Trainer trainer() const { return m_trainer; }
+
+    // Every field as its text; the pages not yet shown are built first.
+    battle::SheetRecord record();
+    // Writes every field as typing would, so captions, tabs and the Active label follow.
+    void load(const battle::SheetRecord& sheet);
+
+signals:
+    // Any field, check box or the Active choice changed.
+    void edited();
 
 private:
     void buildPages();
     void buildPage(int page);
+    void ensurePageBuilt(int page);
+    void watchEdits(int page);
     void fillStatusList(int page);
     void connectHandlers();
     QString nickname(int page) const;
@@ -48,5 +67,6 @@ private:
     Trainer m_trainer;
     TwoRowTabs* m_tabs = nullptr;
     QButtonGroup* m_active = nullptr;
+    SheetKeeper* m_keeper = nullptr;
     std::array<bool, pageCount> m_pageBuilt{};
 };

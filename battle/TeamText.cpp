@@ -1,0 +1,291 @@
+// SPDX-License-Identifier: MIT
+#include "battle/TeamText.h"
+
+#include "battle/GameData.h"
+#include "battle/GameStats.h"
+
+#include <algorithm>
+#include <charconv>
+#include <optional>
+
+namespace battle {
+namespace {
+
+using game::Move;
+using game::Species;
+
+constexpr int pagesKept = SheetRecord::pageCount;
+constexpr int attacksKept = 4;
+
+// Lines a Pokémon may carry that say nothing the sheet keeps.
+constexpr std::string_view ignoredKeys[] = {
+    "Ability", "Shiny", "Happiness", "Tera Type", "Gigantamax", "Dynamax Level", "Pokeball",
+    "Hidden Power",
+};
+
+std::string_view trim(std::string_view text)
+{
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
+    while (!text.empty() && blank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && blank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+std::optional<int> wholeNumber(std::string_view text)
+{
+    text = trim(text);
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+// The design texts the sheet's attack names start with: no attack named.
+bool isNamedAttack(std::string_view name)
+{
+    name = trim(name);
+    return !name.empty() && !(name.size() == 7 && name.starts_with("Attack") &&
+                              name[6] >= '1' && name[6] <= '4');
+}
+
+// One Pokémon as read so far.
+struct Entry {
+    const Species* species = nullptr;
+    std::string nickname;
+    int level = game::maxLevel;
+    game::Dvs dvs{game::maxDv, game::maxDv, game::maxDv, game::maxDv};
+    game::StatExp statExp{game::maxStatExp, game::maxStatExp, game::maxStatExp,
+                          game::maxStatExp, game::maxStatExp};
+    std::vector<const Move*> moves;
+};
+
+// "Nickname (Species) (M) @ Item": the species, and the nickname when there is one.
+std::optional<Entry> readHeader(std::string_view line)
+{
+    if (const std::size_t item = line.find('@'); item != std::string_view::npos)
+        line = trim(line.substr(0, item));
+    for (std::string_view gender : {"(M)", "(F)"}) {
+        if (line.ends_with(gender))
+            line = trim(line.substr(0, line.size() - gender.size()));
+    }
+    Entry entry;
+    const std::size_t open = line.rfind('(');
+    if (line.ends_with(')') && open != std::string_view::npos && open > 0) {
+        entry.species = game::findSpeciesLoosely(line.substr(open + 1, line.size() - open - 2));
+        if (entry.species)
+            entry.nickname = std::string(trim(line.substr(0, open)));
+    }
+    if (!entry.species)
+        entry.species = game::findSpeciesLoosely(line);
+    if (!entry.species)
+        return std::nullopt;
+    if (entry.nickname == entry.species->name)
+        entry.nickname.clear();
+    return entry;
+}
+
+// "252 HP / 4 Atk / 252 Spe": calls `apply` with each figure and its stat; false on any fault.
+template <typename Apply> bool readSpread(std::string_view spread, Apply apply)
+{
+    while (!spread.empty()) {
+        const std::size_t slash = spread.find('/');
+        const std::string_view part = trim(spread.substr(0, slash));
+        spread = slash == std::string_view::npos ? std::string_view() : spread.substr(slash + 1);
+        const std::size_t blank = part.find(' ');
+        if (blank == std::string_view::npos)
+            return false;
+        const std::optional<int> value = wholeNumber(part.substr(0, blank));
+        if (!value || *value < 0 || !apply(*value, trim(part.substr(blank + 1))))
+            return false;
+    }
+    return true;
+}
+
+bool readIvs(Entry& entry, std::string_view spread)
+{
+    game::Dvs dvs = entry.dvs;
+    const bool read = readSpread(spread, [&dvs](int iv, std::string_view stat) {
+        const int dv = std::min(iv, 31) / 2;
+        if (stat == "Atk")
+            dvs.attack = dv;
+        else if (stat == "Def")
+            dvs.defense = dv;
+        else if (stat == "Spe")
+            dvs.speed = dv;
+        else if (stat == "SpA" || stat == "Spc")
+            dvs.special = dv;
+        else
+            return stat == "HP" || stat == "SpD"; // HP's DV follows the others; SpD is Special
+        return true;
+    });
+    if (read)
+        entry.dvs = dvs;
+    return read;
+}
+
+bool readEvs(Entry& entry, std::string_view spread)
+{
+    game::StatExp statExp = entry.statExp;
+    const bool read = readSpread(spread, [&statExp](int ev, std::string_view stat) {
+        // The bonus is ⌊EV ÷ 4⌋ where the game has ⌊⌈√stat experience⌉ ÷ 4⌋.
+        const int bonusRoot = std::min(ev, 255);
+        const int exp = bonusRoot * bonusRoot;
+        if (stat == "HP")
+            statExp.hp = exp;
+        else if (stat == "Atk")
+            statExp.attack = exp;
+        else if (stat == "Def")
+            statExp.defense = exp;
+        else if (stat == "Spe")
+            statExp.speed = exp;
+        else if (stat == "SpA" || stat == "Spc")
+            statExp.special = exp;
+        else
+            return stat == "SpD";
+        return true;
+    });
+    if (read)
+        entry.statExp = statExp;
+    return read;
+}
+
+// A line inside a Pokémon's block; false when it cannot be used.
+bool readDetail(Entry& entry, std::string_view line)
+{
+    if (line.starts_with('-')) {
+        const Move* move = game::findMoveLoosely(trim(line.substr(1)));
+        if (!move || entry.moves.size() == attacksKept)
+            return false;
+        entry.moves.push_back(move);
+        return true;
+    }
+    const std::size_t colon = line.find(':');
+    const std::string_view key = trim(line.substr(0, colon));
+    const std::string_view value =
+        colon == std::string_view::npos ? std::string_view() : trim(line.substr(colon + 1));
+    if (colon != std::string_view::npos && key == "Level") {
+        const std::optional<int> level = wholeNumber(value);
+        if (!level || *level < game::minLevel || *level > game::maxLevel)
+            return false;
+        entry.level = *level;
+        return true;
+    }
+    if (colon != std::string_view::npos && key == "IVs")
+        return readIvs(entry, value);
+    if (colon != std::string_view::npos && key == "EVs")
+        return readEvs(entry, value);
+    if (colon != std::string_view::npos) {
+        for (std::string_view ignored : ignoredKeys) {
+            if (key == ignored)
+                return true;
+        }
+        return false;
+    }
+    return line.ends_with(" Nature");
+}
+
+std::string text(std::string_view view) { return std::string(view); }
+
+PageRecord fillPage(const Entry& entry)
+{
+    const Species& species = *entry.species;
+    const game::Stats stats =
+        game::computeStats(species.base, entry.dvs, entry.statExp, entry.level);
+    PageRecord page;
+    page.species = text(game::programNameOf(species));
+    page.nickname = entry.nickname;
+    page.hp = page.hpMaximum = std::to_string(stats.hp);
+    page.attack = std::to_string(stats.attack);
+    page.defense = std::to_string(stats.defense);
+    page.speed = std::to_string(stats.speed);
+    page.specialAttack = page.specialDefense = std::to_string(stats.special);
+    page.type1 = text(game::typeName(species.type1));
+    if (species.type2)
+        page.type2 = text(game::typeName(*species.type2));
+    for (std::size_t slot = 0; slot < page.attacks.size(); ++slot) {
+        AttackRecord& attack = page.attacks[slot];
+        if (slot < entry.moves.size()) {
+            const Move& move = *entry.moves[slot];
+            const std::string_view programName = game::programNameOf(move);
+            attack.name = text(programName.empty() ? move.name : programName);
+            attack.pp = attack.ppMaximum = std::to_string(move.pp);
+        } else {
+            attack.name = "Attack" + std::to_string(slot + 1);
+        }
+    }
+    return page;
+}
+
+} // namespace
+
+std::string writeTeamText(const SheetRecord& sheet)
+{
+    std::string out;
+    for (const PageRecord& page : sheet.pages) {
+        const std::string_view typed = trim(page.species);
+        if (typed.empty())
+            continue;
+        const Species* species = game::findSpeciesLoosely(typed);
+        const std::string name = species ? text(species->name) : text(typed);
+        const std::string_view nickname = trim(page.nickname);
+        if (!out.empty())
+            out += '\n';
+        out += nickname.empty() || nickname == name ? name : text(nickname) + " (" + name + ")";
+        out += '\n';
+        for (const AttackRecord& attack : page.attacks) {
+            if (!isNamedAttack(attack.name))
+                continue;
+            const Move* move = game::findMoveLoosely(trim(attack.name));
+            out += "- " + (move ? text(move->name) : text(trim(attack.name))) + '\n';
+        }
+    }
+    return out;
+}
+
+TeamImport readTeamText(std::string_view text)
+{
+    TeamImport result;
+    std::optional<Entry> entry;
+    bool inBlock = false;
+    const auto finish = [&] {
+        if (entry) {
+            if (static_cast<int>(result.pages.size()) < pagesKept)
+                result.pages.push_back(fillPage(*entry));
+            else
+                result.moreThanSix = true;
+        }
+        entry.reset();
+        inBlock = false;
+    };
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        const std::string_view raw = text.substr(0, end);
+        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+        const std::string_view line = trim(raw);
+        if (line.empty()) {
+            finish();
+            continue;
+        }
+        if (line.starts_with("===") && line.ends_with("===")) {
+            finish();
+            continue;
+        }
+        if (!inBlock) {
+            inBlock = true;
+            entry = readHeader(line);
+            if (!entry)
+                result.unusedLines.emplace_back(line);
+            continue;
+        }
+        // The lines of a Pokémon whose name could not be read are left out with it.
+        if (!entry || !readDetail(*entry, line))
+            result.unusedLines.emplace_back(line);
+    }
+    finish();
+    return result;
+}
+
+} // namespace battle

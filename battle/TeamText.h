@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// Team text as team builders and paste sites share it: a "Nickname (Species) @ Item" line, then
+// "Level:", "EVs:", "IVs:" and other lines, then "- Move" lines; a blank line between Pokémon.
+
+#include "battle/SheetRecord.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace battle {
+
+// Every page with a species, in the names the community uses; pages apart by a blank line.
+std::string writeTeamText(const SheetRecord& sheet);
+
+struct TeamImport {
+    std::vector<PageRecord> pages; // at most six, in the text's order
+    std::vector<std::string> unusedLines;
+    bool moreThanSix = false;
+};
+
+// Fills species (as the program spells it), nickname, attacks with their PP, types and the
+// game's stats from level (100 when absent), IVs (DV = IV ÷ 2, 15 when absent) and EVs (stat
+// experience bonus EV ÷ 4, 63 when absent).
+TeamImport readTeamText(std::string_view text);
+
+} // namespace battle

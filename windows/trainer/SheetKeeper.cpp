@@ -1,0 +1,172 @@
+// SPDX-License-Identifier: MIT
+#include "windows/trainer/SheetKeeper.h"
+
+#include "battle/SheetFile.h"
+#include "battle/TeamText.h"
+#include "runtime/Runtime.h"
+#include "windows/trainer/TrainerSheet.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTimer>
+
+namespace {
+
+int trainerNumber(const TrainerSheet& sheet) { return sheet.trainer() == Trainer::First ? 1 : 2; }
+
+QString fromStd(const std::string& text) { return QString::fromStdString(text); }
+
+QString fileName(const QString& path) { return QDir::toNativeSeparators(path); }
+
+} // namespace
+
+SheetKeeper::SheetKeeper(Runtime& runtime, TrainerSheet& sheet)
+    : QObject(&sheet), m_runtime(runtime), m_sheet(sheet)
+{
+    m_autosave = new QTimer(this);
+    m_autosave->setSingleShot(true);
+    m_autosave->setInterval(autosaveDelayMs);
+    connect(m_autosave, &QTimer::timeout, this, &SheetKeeper::writeAutosave);
+    // Typing goes on at once; the file follows within the delay, once per burst of changes.
+    connect(&m_sheet, &TrainerSheet::edited, m_autosave, qOverload<>(&QTimer::start));
+}
+
+QString SheetKeeper::autosavePath(Runtime& runtime, int trainer)
+{
+    return QDir(runtime.dataFolder()).filePath(QStringLiteral("trainer-%1.json").arg(trainer));
+}
+
+QString SheetKeeper::trainerCaption() const
+{
+    return QStringLiteral("Trainer %1").arg(trainerNumber(m_sheet));
+}
+
+void SheetKeeper::openFile()
+{
+    const QString path =
+        m_runtime.chooseFileToOpen(&m_sheet, QStringLiteral("Open %1").arg(trainerCaption()));
+    if (path.isEmpty())
+        return;
+    QString problem;
+    const std::optional<QByteArray> bytes =
+        Runtime::readFile(path, static_cast<qint64>(battle::sheetFileLimit), problem);
+    battle::SheetFileResult read;
+    if (bytes)
+        read = battle::readSheetFile(std::string_view(bytes->constData(), bytes->size()));
+    if (!read.sheet) {
+        if (bytes)
+            problem = fromStd(read.problem);
+        m_runtime.showMessage(&m_sheet, QStringLiteral("Could not open %1:\n%2")
+                                            .arg(fileName(path), problem));
+        return;
+    }
+    m_sheet.load(*read.sheet);
+}
+
+void SheetKeeper::saveFileAs()
+{
+    const QString path = m_runtime.chooseFileToSave(
+        &m_sheet, QStringLiteral("Save %1 As").arg(trainerCaption()),
+        trainerCaption() + QStringLiteral(".json"));
+    if (path.isEmpty())
+        return;
+    QString problem;
+    if (!Runtime::writeFile(path, QByteArray::fromStdString(battle::writeSheetFile(m_sheet.record())),
+                            problem)) {
+        m_runtime.showMessage(&m_sheet, QStringLiteral("Could not save %1:\n%2")
+                                            .arg(fileName(path), problem));
+    }
+}
+
+void SheetKeeper::pasteTeamText()
+{
+    const battle::TeamImport team =
+        battle::readTeamText(m_runtime.clipboardText().toStdString());
+    if (team.pages.empty()) {
+        m_runtime.showMessage(&m_sheet,
+                              QStringLiteral("The clipboard holds no team text with a Pokémon in "
+                                             "it; %1 is unchanged.")
+                                  .arg(trainerCaption()));
+        return;
+    }
+    battle::SheetRecord sheet;
+    sheet.trainerName = m_sheet.record().trainerName;
+    for (std::size_t page = 0; page < sheet.pages.size(); ++page) {
+        if (page < team.pages.size()) {
+            sheet.pages[page] = team.pages[page];
+        } else {
+            for (std::size_t slot = 0; slot < sheet.pages[page].attacks.size(); ++slot)
+                sheet.pages[page].attacks[slot].name = "Attack" + std::to_string(slot + 1);
+        }
+    }
+    m_sheet.load(sheet);
+    if (team.moreThanSix) {
+        m_runtime.showMessage(&m_sheet, QStringLiteral("The team text has more than six Pokémon; "
+                                                       "the first six were taken."));
+    }
+    if (!team.unusedLines.empty()) {
+        QStringList lines;
+        for (const std::string& line : team.unusedLines)
+            lines << fromStd(line);
+        m_runtime.showMessage(&m_sheet, QStringLiteral("These lines could not be used:\n") +
+                                            lines.join(QLatin1Char('\n')));
+    }
+}
+
+void SheetKeeper::copyTeamText()
+{
+    const std::string text = battle::writeTeamText(m_sheet.record());
+    if (text.empty()) {
+        m_runtime.showMessage(&m_sheet, QStringLiteral("%1 has no Pokémon to copy: no page names "
+                                                       "a species.")
+                                            .arg(trainerCaption()));
+        return;
+    }
+    m_runtime.copyToClipboard(fromStd(text));
+}
+
+bool SheetKeeper::restoreAutosave()
+{
+    const QString path = autosavePath(m_runtime, trainerNumber(m_sheet));
+    if (!QFileInfo::exists(path))
+        return false;
+    QString problem;
+    const std::optional<QByteArray> bytes =
+        Runtime::readFile(path, static_cast<qint64>(battle::sheetFileLimit), problem);
+    battle::SheetFileResult read;
+    if (bytes)
+        read = battle::readSheetFile(std::string_view(bytes->constData(), bytes->size()));
+    if (!read.sheet) {
+        m_runtime.showMessage(&m_sheet, QStringLiteral("Could not restore %1 from %2:\n%3")
+                                            .arg(trainerCaption(), fileName(path),
+                                                 bytes ? fromStd(read.problem) : problem));
+        return true;
+    }
+    m_sheet.load(*read.sheet);
+    return true;
+}
+
+void SheetKeeper::flushAutosave()
+{
+    if (m_autosave->isActive()) {
+        m_autosave->stop();
+        writeAutosave();
+    }
+}
+
+void SheetKeeper::writeAutosave()
+{
+    QString problem;
+    const QString path = autosavePath(m_runtime, trainerNumber(m_sheet));
+    if (Runtime::writeFile(path, QByteArray::fromStdString(battle::writeSheetFile(m_sheet.record())),
+                           problem)) {
+        m_autosaveFailureShown = false;
+        return;
+    }
+    // Said once until it works again, so a full disk does not interrupt every keystroke.
+    if (!m_autosaveFailureShown) {
+        m_autosaveFailureShown = true;
+        m_runtime.showMessage(&m_sheet, QStringLiteral("Could not keep %1 in %2:\n%3")
+                                            .arg(trainerCaption(), fileName(path), problem));
+    }
+}

@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// Keeps a trainer sheet: saves it to and opens it from the program's own file, trades it as team
+// text through the clipboard, and autosaves every change to the user's data folder so that the
+// last sheets can be restored, even after the program was killed.
+
+#include <QObject>
+
+class QTimer;
+class Runtime;
+class TrainerSheet;
+
+class SheetKeeper : public QObject {
+    Q_OBJECT
+
+public:
+    static constexpr int autosaveDelayMs = 400;
+
+    SheetKeeper(Runtime& runtime, TrainerSheet& sheet);
+
+    void openFile();
+    void saveFileAs();
+    void pasteTeamText();
+    void copyTeamText();
+
+    // Fills the sheet from its autosave; false when none was kept.
+    bool restoreAutosave();
+    // Writes a pending autosave now.
+    void flushAutosave();
+
+    // Where the trainer's sheet is autosaved (trainer 1 or 2).
+    static QString autosavePath(Runtime& runtime, int trainer);
+
+private:
+    QString trainerCaption() const;
+    void writeAutosave();
+
+    Runtime& m_runtime;
+    TrainerSheet& m_sheet;
+    QTimer* m_autosave = nullptr;
+    bool m_autosaveFailureShown = false;
+};

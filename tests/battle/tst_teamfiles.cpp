@@ -1,0 +1,207 @@
+// SPDX-License-Identifier: MIT
+#include "battle/SheetFile.h"
+#include "battle/TeamText.h"
+
+#include <QTest>
+
+using namespace battle;
+
+namespace {
+
+// A sheet with every field filled, in texts a plain writer would get wrong.
+SheetRecord unusualSheet()
+{
+    SheetRecord sheet;
+    sheet.trainerName = "Ash \"the\" \\Champ\\ ";
+    sheet.activePage = 4;
+    int n = 0;
+    for (PageRecord& page : sheet.pages) {
+        const std::string tag = std::to_string(++n);
+        page = {"Pikachu" + tag, "Пика ピカ " + tag, "Paralyzed", " 35", "35 ", "55", "30",
+                "50", "51", "90", {}, "Electric", "", "line 1\n  line 2\r\n\ttabbed\x01\n", n % 2 == 0,
+                n % 3 == 0};
+        for (AttackRecord& attack : page.attacks)
+            attack = {"Thunder" + tag + "/\\u0041", "", "30"};
+    }
+    return sheet;
+}
+
+std::string withPage2(const std::string& file, const std::string& from, const std::string& to)
+{
+    std::string edited = file;
+    const std::size_t page2 = edited.find("{", edited.find("\"pages\"") + 12);
+    edited.replace(edited.find(from, edited.find("{", page2 + 1)), from.size(), to);
+    return edited;
+}
+
+} // namespace
+
+class TestTeamFiles : public QObject {
+    Q_OBJECT
+
+private slots:
+    void a_saved_sheet_reads_back_field_for_field();
+    void refused_files_name_their_problem_data();
+    void refused_files_name_their_problem();
+    void team_text_fills_pages_data();
+    void team_text_fills_pages();
+    void team_text_reports_what_it_cannot_use();
+    void exported_text_uses_the_community_names_and_reads_back();
+};
+
+void TestTeamFiles::a_saved_sheet_reads_back_field_for_field()
+{
+    const SheetRecord sheet = unusualSheet();
+    const SheetFileResult read = readSheetFile(writeSheetFile(sheet));
+    QVERIFY2(read.sheet.has_value(), read.problem.c_str());
+    QVERIFY(*read.sheet == sheet);
+    // Files from an older writer may leave fields out; they read as empty.
+    const SheetFileResult sparse = readSheetFile(
+        R"({"format": "battle-tesh-trainer-sheet", "version": 1, "pages": [{}, {}, {}, {}, {},)"
+        R"( {"notes": "\ud83d\ude00 \u00e9"}]})");
+    QVERIFY2(sparse.sheet.has_value(), sparse.problem.c_str());
+    QCOMPARE(sparse.sheet->pages[5].notes, std::string("\xF0\x9F\x98\x80 \xC3\xA9"));
+    QCOMPARE(sparse.sheet->pages[0].attacks[0].name, std::string());
+}
+
+void TestTeamFiles::refused_files_name_their_problem_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("problem");
+    const std::string good = writeSheetFile(unusualSheet());
+    const auto edited = [&good](const std::string& from, const std::string& to) {
+        std::string file = good;
+        file.replace(file.find(from), from.size(), to);
+        return QByteArray::fromStdString(file);
+    };
+    // clang-format off
+    QTest::newRow("empty")            << QByteArray()                                    << "well-formed";
+    QTest::newRow("cut short")        << QByteArray::fromStdString(good.substr(0, 300))  << "not closed";
+    QTest::newRow("trailing comma")   << edited("\"speed\": \"90\",", "\"speed\": \"90\",,") << "well-formed";
+    QTest::newRow("not UTF-8")        << edited("Pikachu1", "Pik\xE9") << "UTF-8";
+    QTest::newRow("lone surrogate")   << edited("Pikachu1", "\\ud83d") << "surrogate";
+    QTest::newRow("deep nesting")     << QByteArray(100000, '[')                         << "nested";
+    QTest::newRow("another program")  << QByteArray(R"({"format": "other", "version": 1})") << "not a Battle Tesh";
+    QTest::newRow("no format")        << QByteArray("[1, 2]")                            << "not a Battle Tesh";
+    QTest::newRow("newer version")    << edited("\"version\": 1", "\"version\": 2")      << "newer version";
+    QTest::newRow("version as text")  << edited("\"version\": 1", "\"version\": \"1\"")  << "version";
+    QTest::newRow("seven pages")      << edited("    },\n    {", "    }, 3, {")          << "six pages";
+    QTest::newRow("wrong kind")       << QByteArray::fromStdString(withPage2(good, "\"notes\": \"", "\"notes\": 5, \"x\": \"")) << "pages[2].notes";
+    QTest::newRow("flag as text")     << QByteArray::fromStdString(withPage2(good, "\"confused\": false", "\"confused\": \"no\"")) << "pages[2].confused";
+    QTest::newRow("attack not object")<< QByteArray::fromStdString(withPage2(good, "{\"name\"", "[\"name\"]")) << "well-formed";
+    QTest::newRow("active page 7")    << edited("\"activePage\": 4", "\"activePage\": 7") << "activePage";
+    QTest::newRow("over 1 MiB")       << QByteArray(static_cast<int>(sheetFileLimit) + 1, ' ') << "1 MiB";
+    // clang-format on
+}
+
+void TestTeamFiles::refused_files_name_their_problem()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, problem);
+    const SheetFileResult read = readSheetFile(std::string_view(file.constData(), file.size()));
+    QVERIFY(!read.sheet.has_value());
+    QVERIFY2(QString::fromStdString(read.problem).contains(problem), read.problem.c_str());
+}
+
+void TestTeamFiles::team_text_fills_pages_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QStringList>("firstPage"); // species, nickname, HP, Atk, Def, Spe, Spc, types
+    QTest::addColumn<QStringList>("attacks");   // name:PP of the first page
+    // Figures as the games show them at level 100 with the best DVs and stat experience.
+    // clang-format off
+    QTest::newRow("bare species")
+        << QByteArray("Snorlax\n- Body Slam\n- Earthquake\n- Hyper Beam\n- Self-Destruct\n")
+        << QStringList{"Snorlax", "", "523", "318", "228", "158", "228", "Normal", ""}
+        << QStringList{"Body Slam:15", "Earthquake:10", "Hyper Beam:5", "Selfdestruct:5"};
+    QTest::newRow("team builder export")
+        << QByteArray("=== [gen1ou] Kanto ===\r\n\r\nSparky (Starmie) @ Leftovers  \r\nAbility: No Ability\r\n"
+                      "EVs: 252 HP / 252 Atk / 252 Def / 252 SpA / 252 Spe\r\nSerious Nature\r\n"
+                      "- Thunderbolt\r\n- Psychic\r\n- Recover\r\n- Thunder Wave\r\n\r\n\r\nChansey\n- Soft-Boiled\n")
+        << QStringList{"Starmie", "Sparky", "323", "248", "268", "328", "298", "Water", "Psychic"}
+        << QStringList{"Thunderbolt:15", "Psychic:10", "Recover:20", "Thunder Wave:20"};
+    QTest::newRow("gender, level, no EVs or IVs")
+        << QByteArray("Tauros (M)\nLevel: 100\nEVs: 0 HP\nIVs: 0 Atk\n- Blizzard\n")
+        << QStringList{"Tauros", "", "274", "268", "288", "318", "238", "Normal", ""}
+        << QStringList{"Blizzard:5", "Attack2:", "Attack3:", "Attack4:"};
+    QTest::newRow("the program's spellings")
+        << QByteArray("Nini (NidoranF)\n- Doubleslap\n- Poisonpowder\n")
+        << QStringList{"NidoranF", "Nini", "", "", "", "", "", "Poison", ""}
+        << QStringList{"Doubleslap:10", "Poisonpowder:35", "Attack3:", "Attack4:"};
+    QTest::newRow("community spellings")
+        << QByteArray("Nidoran-F (F) @ Item\n- Double Slap\n- Poison Powder\n")
+        << QStringList{"NidoranF", "", "", "", "", "", "", "Poison", ""}
+        << QStringList{"Doubleslap:10", "Poisonpowder:35", "Attack3:", "Attack4:"};
+    // clang-format on
+}
+
+void TestTeamFiles::team_text_fills_pages()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QStringList, firstPage);
+    QFETCH(QStringList, attacks);
+    const TeamImport team = readTeamText(text.toStdString());
+    QVERIFY(!team.pages.empty());
+    QVERIFY(!team.moreThanSix);
+    QCOMPARE(team.unusedLines.size(), std::size_t(0));
+    const PageRecord& page = team.pages.front();
+    const QStringList seen = {QString::fromStdString(page.species), QString::fromStdString(page.nickname),
+                              QString::fromStdString(page.hp), QString::fromStdString(page.attack),
+                              QString::fromStdString(page.defense), QString::fromStdString(page.speed),
+                              QString::fromStdString(page.specialAttack), QString::fromStdString(page.type1),
+                              QString::fromStdString(page.type2)};
+    for (int i = 0; i < firstPage.size(); ++i) {
+        if (!firstPage[i].isEmpty() || i == 1 || i == 8)
+            QCOMPARE(seen[i], firstPage[i]);
+    }
+    QCOMPARE(page.hpMaximum, page.hp);
+    QCOMPARE(page.specialDefense, page.specialAttack);
+    for (std::size_t slot = 0; slot < page.attacks.size(); ++slot) {
+        const AttackRecord& attack = page.attacks[slot];
+        QCOMPARE(QString::fromStdString(attack.name + ":" + attack.pp), attacks[int(slot)]);
+        QCOMPARE(attack.ppMaximum, attack.pp);
+    }
+}
+
+void TestTeamFiles::team_text_reports_what_it_cannot_use()
+{
+    std::string seven;
+    for (const char* species : {"Mew", "Abra", "Onix", "Jynx", "Muk", "Ekans", "Ditto"})
+        seven += std::string(species) + "\n- Psychic\n\n";
+    const TeamImport crowded = readTeamText(seven);
+    QCOMPARE(crowded.pages.size(), std::size_t(6));
+    QVERIFY(crowded.moreThanSix);
+    QCOMPARE(crowded.pages.back().species, std::string("Ekans"));
+
+    const TeamImport odd = readTeamText("Missingno\n- Water Gun\n\nGengar\nLevel: 101\n- Hypnosis\n"
+                                        "- Shadow Ball\n- Night Shade\n- Explosion\n- Thunderbolt\n"
+                                        "- Mega Drain\nNonsense here\n");
+    QCOMPARE(odd.pages.size(), std::size_t(1));
+    QCOMPARE(odd.pages[0].attacks[2].name, std::string("Explosion"));
+    const std::vector<std::string> unused{"Missingno", "- Water Gun", "Level: 101", "- Shadow Ball",
+                                          "- Mega Drain", "Nonsense here"};
+    QVERIFY(odd.unusedLines == unused);
+    QVERIFY(readTeamText(" \n\n\t\n").pages.empty());
+}
+
+void TestTeamFiles::exported_text_uses_the_community_names_and_reads_back()
+{
+    SheetRecord sheet;
+    sheet.pages[1].species = "Mr. Mime";
+    sheet.pages[1].nickname = "Mimic";
+    sheet.pages[1].attacks = {{{"Thundershock", "", ""}, {"Attack2", "", ""}, {"Vicegrip", "", ""},
+                               {"Sonicboom", "", ""}}};
+    sheet.pages[3].species = " Ninetails ";
+    sheet.pages[3].nickname = "Ninetales";
+    sheet.pages[4].nickname = "no species, no page";
+    QCOMPARE(writeTeamText(sheet), std::string("Mimic (Mr. Mime)\n- Thunder Shock\n- Vise Grip\n"
+                                               "- Sonic Boom\n\nNinetales\n"));
+    const TeamImport back = readTeamText(writeTeamText(sheet));
+    QCOMPARE(back.pages.size(), std::size_t(2));
+    QCOMPARE(back.pages[0].attacks[1].name, std::string("Vicegrip"));
+    QCOMPARE(back.pages[1].species, std::string("Ninetails"));
+    QCOMPARE(writeTeamText(SheetRecord{}), std::string());
+}
+
+QTEST_GUILESS_MAIN(TestTeamFiles)
+#include "tst_teamfiles.moc"

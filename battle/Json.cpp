@@ -303,6 +303,12 @@ private:
 
 } // namespace
 
+const std::string* Value::string() const { return std::get_if<std::string>(&data); }
+const bool* Value::boolean() const { return std::get_if<bool>(&data); }
+const double* Value::number() const { return std::get_if<double>(&data); }
+const Array* Value::array() const { return std::get_if<Array>(&data); }
+const Object* Value::object() const { return std::get_if<Object>(&data); }
+
 const Value* Value::member(std::string_view key) const
 {
     if (const Object* members = object()) {

@@ -20,11 +20,12 @@ using Object = std::vector<std::pair<std::string, Value>>; // in file order; the
 struct Value {
     std::variant<std::nullptr_t, bool, double, std::string, Array, Object> data;
 
-    const std::string* string() const { return std::get_if<std::string>(&data); }
-    const bool* boolean() const { return std::get_if<bool>(&data); }
-    const double* number() const { return std::get_if<double>(&data); }
-    const Array* array() const { return std::get_if<Array>(&data); }
-    const Object* object() const { return std::get_if<Object>(&data); }
+    // The value as that kind, or nullptr when it is another kind.
+    const std::string* string() const;
+    const bool* boolean() const;
+    const double* number() const;
+    const Array* array() const;
+    const Object* object() const;
     // The member's value, or nullptr when this is no object or has no such member.
     const Value* member(std::string_view key) const;
 };

@@ -6,6 +6,8 @@
 #include "Report.h"
 #include "app/Startup.h"
 #include "runtime/QtRuntime.h"
+#include "windows/trainer/SheetKeeper.h"
+#include "windows/trainer/TrainerSheet.h"
 
 #include <QAction>
 #include <QApplication>
@@ -20,6 +22,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QWindow>
 
@@ -39,6 +42,7 @@ constexpr double handOverBoundMs = 30;
 constexpr double finderBoundMs = 20;
 constexpr double trackingBoundMs = 50;
 constexpr double handlerBoundMs = 2;
+constexpr double sheetFileBoundMs = 50;
 
 QElapsedTimer benchClock;
 
@@ -420,6 +424,52 @@ HandlerTimes timeHandlers(QtRuntime& runtime)
     return times;
 }
 
+struct SheetFileTimes {
+    std::vector<double> save;
+    std::vector<double> open;
+    std::vector<double> autosave;
+};
+
+// A full sheet: every field of every page holds text, the notes a few lines.
+battle::SheetRecord fullSheet()
+{
+    battle::SheetRecord sheet;
+    sheet.trainerName = "Benchmark";
+    sheet.activePage = 3;
+    for (battle::PageRecord& page : sheet.pages) {
+        page = {"Snorlax", "Nap", "Sleeping", "400", "523", "318", "228", "228", "228", "158",
+                {}, "Normal", "Normal", std::string(40, 'n') + "\n" + std::string(200, 'x'),
+                true, true};
+        for (battle::AttackRecord& attack : page.attacks)
+            attack = {"Body Slam", "15", "15"};
+    }
+    return sheet;
+}
+
+SheetFileTimes timeSheetFiles(QtRuntime& runtime)
+{
+    SheetFileTimes times;
+    auto* sheet = static_cast<TrainerSheet*>(runtime.openWindow(QStringLiteral("Tab1")));
+    SheetKeeper& keeper = sheet->keeper();
+    sheet->load(fullSheet());
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("full.json"));
+    times.save = timeHandler([&keeper, &path](int) {
+        if (!keeper.saveTo(path))
+            giveUp(QStringLiteral("the sheet could not be saved"));
+    });
+    times.open = timeHandler([&keeper, &path](int) {
+        if (!keeper.openFrom(path))
+            giveUp(QStringLiteral("the sheet could not be opened"));
+    });
+    auto* hp = find<QLineEdit>(sheet, "Text11_1");
+    times.autosave = timeHandler([&keeper, hp](int repeat) {
+        hp->setText(QString::number(repeat));
+        keeper.flushAutosave();
+    });
+    return times;
+}
+
 bool reportMedian(const char* figure, const std::vector<double>& samples, double bound)
 {
     const double median = bench::median(samples);
@@ -453,6 +503,7 @@ int main(int argc, char* argv[])
     const auto trackingOpenings = timeOpening(program, find<QAction>(main, "mnuPT"),
                                               {QStringLiteral("Tab1"), QStringLiteral("Tab2")});
     const HandlerTimes handlers = timeHandlers(program.runtime);
+    const SheetFileTimes sheetFiles = timeSheetFiles(program.runtime);
     if (program.guard.boxesSeen() > 0)
         giveUp(QStringLiteral("%1 message boxes appeared").arg(program.guard.boxesSeen()));
 
@@ -478,5 +529,9 @@ int main(int argc, char* argv[])
     held &= reportHandler("handler: Work2 (succ 30)", handlers.work2);
     held &= reportHandler("handler: plusaccur / minusaccur", handlers.counter);
     held &= reportHandler("handler: Attack! (Electrode)", handlers.attackButton);
+    held &= reportMedian("full sheet saved", sheetFiles.save, sheetFileBoundMs);
+    held &= reportMedian("full sheet opened", sheetFiles.open, sheetFileBoundMs);
+    held &= reportMedian("full sheet autosaved after a change", sheetFiles.autosave,
+                         sheetFileBoundMs);
     return held ? 0 : 1;
 }

@@ -45,8 +45,12 @@ void SheetKeeper::openFile()
 {
     const QString path =
         m_runtime.chooseFileToOpen(&m_sheet, QStringLiteral("Open %1").arg(trainerCaption()));
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        openFrom(path);
+}
+
+bool SheetKeeper::openFrom(const QString& path)
+{
     QString problem;
     const std::optional<QByteArray> bytes =
         Runtime::readFile(path, static_cast<qint64>(battle::sheetFileLimit), problem);
@@ -58,9 +62,10 @@ void SheetKeeper::openFile()
             problem = fromStd(read.problem);
         m_runtime.showMessage(&m_sheet, QStringLiteral("Could not open %1:\n%2")
                                             .arg(fileName(path), problem));
-        return;
+        return false;
     }
     m_sheet.load(*read.sheet);
+    return true;
 }
 
 void SheetKeeper::saveFileAs()
@@ -68,14 +73,19 @@ void SheetKeeper::saveFileAs()
     const QString path = m_runtime.chooseFileToSave(
         &m_sheet, QStringLiteral("Save %1 As").arg(trainerCaption()),
         trainerCaption() + QStringLiteral(".json"));
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        saveTo(path);
+}
+
+bool SheetKeeper::saveTo(const QString& path)
+{
     QString problem;
-    if (!Runtime::writeFile(path, QByteArray::fromStdString(battle::writeSheetFile(m_sheet.record())),
-                            problem)) {
-        m_runtime.showMessage(&m_sheet, QStringLiteral("Could not save %1:\n%2")
-                                            .arg(fileName(path), problem));
-    }
+    if (Runtime::writeFile(path, QByteArray::fromStdString(battle::writeSheetFile(m_sheet.record())),
+                           problem))
+        return true;
+    m_runtime.showMessage(&m_sheet, QStringLiteral("Could not save %1:\n%2")
+                                        .arg(fileName(path), problem));
+    return false;
 }
 
 void SheetKeeper::pasteTeamText()

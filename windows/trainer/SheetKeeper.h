@@ -21,6 +21,9 @@ public:
 
     void openFile();
     void saveFileAs();
+    // What the two commands do once a file is chosen; a problem is shown and gives false.
+    bool openFrom(const QString& path);
+    bool saveTo(const QString& path);
     void pasteTeamText();
     void copyTeamText();
 

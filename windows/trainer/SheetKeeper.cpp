@@ -21,12 +21,13 @@ QString fileName(const QString& path) { return QDir::toNativeSeparators(path); }
 } // namespace
 
 SheetKeeper::SheetKeeper(Runtime& runtime, TrainerSheet& sheet)
-    : QObject(&sheet), m_runtime(runtime), m_sheet(sheet)
+    : QObject(&sheet), m_runtime(runtime), m_sheet(sheet),
+      m_autosavePath(autosavePath(runtime, trainerNumber(sheet)))
 {
     m_autosave = new QTimer(this);
     m_autosave->setSingleShot(true);
     m_autosave->setInterval(autosaveDelayMs);
-    connect(m_autosave, &QTimer::timeout, this, &SheetKeeper::writeAutosave);
+    connect(m_autosave, &QTimer::timeout, this, [this] { writeAutosave(true); });
     // Typing goes on at once; the file follows within the delay, once per burst of changes.
     connect(&m_sheet, &TrainerSheet::edited, m_autosave, qOverload<>(&QTimer::start));
 }
@@ -137,7 +138,7 @@ void SheetKeeper::copyTeamText()
 
 bool SheetKeeper::restoreAutosave()
 {
-    const QString path = autosavePath(m_runtime, trainerNumber(m_sheet));
+    const QString& path = m_autosavePath;
     if (!QFileInfo::exists(path))
         return false;
     QString problem;
@@ -156,25 +157,25 @@ bool SheetKeeper::restoreAutosave()
     return true;
 }
 
-void SheetKeeper::flushAutosave()
+void SheetKeeper::flushAutosave(bool mayReport)
 {
     if (m_autosave->isActive()) {
         m_autosave->stop();
-        writeAutosave();
+        writeAutosave(mayReport);
     }
 }
 
-void SheetKeeper::writeAutosave()
+void SheetKeeper::writeAutosave(bool mayReport)
 {
     QString problem;
-    const QString path = autosavePath(m_runtime, trainerNumber(m_sheet));
+    const QString& path = m_autosavePath;
     if (Runtime::writeFile(path, QByteArray::fromStdString(battle::writeSheetFile(m_sheet.record())),
                            problem)) {
         m_autosaveFailureShown = false;
         return;
     }
     // Said once until it works again, so a full disk does not interrupt every keystroke.
-    if (!m_autosaveFailureShown) {
+    if (mayReport && !m_autosaveFailureShown) {
         m_autosaveFailureShown = true;
         m_runtime.showMessage(&m_sheet, QStringLiteral("Could not keep %1 in %2:\n%3")
                                             .arg(trainerCaption(), fileName(path), problem));

@@ -29,18 +29,20 @@ public:
 
     // Fills the sheet from its autosave; false when none was kept.
     bool restoreAutosave();
-    // Writes a pending autosave now.
-    void flushAutosave();
+    // Writes a pending autosave now. From a destructor, pass false: the runtime may be going
+    // down, so a failure is not reported.
+    void flushAutosave(bool mayReport = true);
 
     // Where the trainer's sheet is autosaved (trainer 1 or 2).
     static QString autosavePath(Runtime& runtime, int trainer);
 
 private:
     QString trainerCaption() const;
-    void writeAutosave();
+    void writeAutosave(bool mayReport = true);
 
     Runtime& m_runtime;
     TrainerSheet& m_sheet;
+    QString m_autosavePath;
     QTimer* m_autosave = nullptr;
     bool m_autosaveFailureShown = false;
 };

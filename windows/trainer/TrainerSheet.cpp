@@ -277,7 +277,7 @@ TrainerSheet::TrainerSheet(Runtime& runtime, Trainer trainer, QWidget* parent)
 }
 
 // Closing, the end of the program and Exit all come through here; the last change is kept.
-TrainerSheet::~TrainerSheet() { m_keeper->flushAutosave(); }
+TrainerSheet::~TrainerSheet() { m_keeper->flushAutosave(false); }
 
 void TrainerSheet::buildPages()
 {

@@ -32,7 +32,7 @@ measure() {
 
     echo "Battle Tesh benchmark on display $DISPLAY ($(nproc) cores, load $(cut -d' ' -f1-3 /proc/loadavg))"
     echo
-    run_tool "$build_dir/bench/launch_probe" "$starts" "$build_dir/app/battle-tesh" \
+    run_tool "$build_dir/bench/launch_probe" "$starts" "$build_dir/bench/startup_probe" \
         "$build_dir/bench/bare_window"
     run_tool "$build_dir/bench/battle_tesh_bench"
 

@@ -52,8 +52,9 @@ void describeApplication()
 {
     QApplication::setApplicationName(QStringLiteral("battle-tesh"));
     QApplication::setApplicationDisplayName(QStringLiteral("Battle Tesh"));
-    QApplication::setApplicationVersion(QStringLiteral("1.0.0"));
-    QApplication::setDesktopFileName(QStringLiteral("org.battletesh.BattleTesh"));
+    // Both come from the build, which names the desktop file and the package after them too.
+    QApplication::setApplicationVersion(QStringLiteral(BATTLE_TESH_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral(BATTLE_TESH_APP_ID));
     QApplication::setWindowIcon(form::applicationIcon());
     // Also for what Qt builds itself (the notes boxes' documents, menus, message boxes): else it
     // loads the desktop's own font besides ours.

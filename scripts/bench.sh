@@ -54,6 +54,7 @@ if [[ "${1:-}" == "--on-display" ]]; then
 fi
 
 build_dir="$(realpath -m "${1:-$root/build}")"
+bash "$root/scripts/install-deps.sh" display
 bash "$root/scripts/setup.sh" "$build_dir"
 if [[ -n "${DISPLAY:-}" ]]; then
     exec bash "${BASH_SOURCE[0]}" --on-display "$build_dir"

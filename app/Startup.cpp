@@ -49,18 +49,18 @@ QWidget* createDexWindow(Runtime& runtime)
     const auto main = [&runtime] {
         return qobject_cast<DamageWindow*>(runtime.openWindow(QStringLiteral("FrmDamage")));
     };
-    QObject::connect(window, &DexWindow::attackerChosen, window,
-                     [main](int level, int attack, int special, const QString& type1,
-                            const QString& type2) {
-                         if (DamageWindow* damage = main())
-                             damage->useAttacker(level, attack, special, type1, type2);
-                     });
-    QObject::connect(window, &DexWindow::defenderChosen, window,
-                     [main](int hp, int defense, int special, const QString& type1,
-                            const QString& type2) {
-                         if (DamageWindow* damage = main())
-                             damage->useDefender(hp, defense, special, type1, type2);
-                     });
+    QObject::connect(
+        window, &DexWindow::attackerChosen, window,
+        [main](int level, int attack, int special, const QString& type1, const QString& type2) {
+            if (DamageWindow* damage = main())
+                damage->useAttacker(level, attack, special, type1, type2);
+        });
+    QObject::connect(
+        window, &DexWindow::defenderChosen, window,
+        [main](int hp, int defense, int special, const QString& type1, const QString& type2) {
+            if (DamageWindow* damage = main())
+                damage->useDefender(hp, defense, special, type1, type2);
+        });
     return window;
 }
 

@@ -7,7 +7,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -69,6 +71,12 @@ constexpr Toggle conditionToggles[] = {
 };
 // clang-format on
 
+// Wide enough for the widest figure, 65535, and a spin box's arrows.
+int cellWidth()
+{
+    return QFontMetrics(form::defaultFont()).horizontalAdvance(QStringLiteral("65535")) + 32;
+}
+
 QString fromStd(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -89,6 +97,8 @@ QLineEdit* addOutput(QGridLayout* grid, const QString& name, const QString& spok
     auto* output = new QLineEdit;
     output->setObjectName(name);
     output->setReadOnly(true);
+    if (columnSpan == 1)
+        output->setFixedWidth(cellWidth());
     form::describe(output, spoken);
     grid->addWidget(output, row, column, 1, columnSpan);
     return output;
@@ -100,6 +110,7 @@ QSpinBox* addSpin(QGridLayout* grid, const QString& name, const QString& spoken,
     auto* spin = new QSpinBox;
     spin->setObjectName(name);
     spin->setRange(minimum, maximum);
+    spin->setFixedWidth(cellWidth());
     form::describe(spin, spoken);
     grid->addWidget(spin, row, column);
     return spin;
@@ -191,13 +202,16 @@ void DexWindow::buildControls()
         ++row;
     }
 
+    // The check boxes' captions are wider than a stat column: they share the row instead.
+    auto* conditionsBox = new QHBoxLayout;
+    grid->addLayout(conditionsBox, conditionRow, 1, 1, lastColumn);
     for (std::size_t index = 0; index < m_conditions.size(); ++index) {
         const Toggle& toggle = conditionToggles[index];
         auto* box = new QCheckBox(tr(toggle.caption));
         box->setObjectName(QString::fromLatin1(toggle.name));
         form::describe(box, box->text());
         box->setAccessibleDescription(tr(toggle.description));
-        grid->addWidget(box, conditionRow, int(index) + 1);
+        conditionsBox->addWidget(box);
         m_conditions[index] = box;
     }
 

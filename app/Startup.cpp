@@ -11,17 +11,8 @@
 #include "windows/splash/SplashWindow.h"
 #include "windows/trainer/TrainerSheet.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QLocale>
-#include <QMouseEvent>
-#include <QSet>
-#include <QTimer>
-
-#include <chrono>
-#include <cstdio>
-#include <fstream>
-#include <string>
 
 namespace {
 
@@ -64,93 +55,6 @@ QWidget* createDexWindow(Runtime& runtime)
     return window;
 }
 
-constexpr const char* benchProbeVariable = "BATTLE_TESH_BENCH_PROBE";
-
-// Peak resident memory in kB as the kernel counts it; -1 where there is no such count.
-long peakResidentKb()
-{
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);) {
-        if (line.starts_with("VmHWM:"))
-            return std::stol(line.substr(6));
-    }
-    return -1;
-}
-
-// Watches the paints of whole windows for the start-up benchmark; see installBenchProbe.
-class BenchProbe final : public QObject {
-public:
-    BenchProbe(Runtime& runtime, bool openAll)
-        : QObject(qApp), m_runtime(runtime), m_openAll(openAll)
-    {
-        qApp->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (m_delivering || event->type() != QEvent::Paint || !watched->isWidgetType())
-            return false;
-        const auto* window = static_cast<QWidget*>(watched);
-        if (!window->isWindow() || !m_waiting.contains(window->objectName()))
-            return false;
-        // The figure is the moment the paint has returned, so deliver it first.
-        m_delivering = true;
-        QCoreApplication::sendEvent(watched, event);
-        m_delivering = false;
-        painted(window->objectName());
-        return true;
-    }
-
-private:
-    // As a user would: a click on the splash, then, with the main window up, each entry of the
-    // Submenus menu.
-    void painted(const QString& name)
-    {
-        m_waiting.remove(name);
-        if (name == QLatin1String("frmSplash")) {
-            const auto now = std::chrono::steady_clock::now().time_since_epoch();
-            std::printf("first-paint %lld\n",
-                        static_cast<long long>(std::chrono::nanoseconds(now).count()));
-            std::fflush(stdout);
-            if (m_openAll) {
-                m_waiting = {QStringLiteral("FrmDamage")};
-                QTimer::singleShot(0, this, &BenchProbe::clickSplash);
-            } else if (qEnvironmentVariable(benchProbeVariable) == QLatin1String("exit")) {
-                QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-            }
-        } else if (name == QLatin1String("FrmDamage")) {
-            m_waiting = {"Acc", "CH", "Tab1", "Tab2", "Dex"};
-            QTimer::singleShot(0, this, &BenchProbe::openTools);
-        } else if (m_waiting.isEmpty()) {
-            std::printf("vmhwm %ld\n", peakResidentKb());
-            std::fflush(stdout);
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-        }
-    }
-
-    void clickSplash()
-    {
-        QWidget* splash = m_runtime.openWindow(QStringLiteral("frmSplash"));
-        const QPointF inside(10, 10);
-        QMouseEvent press(QEvent::MouseButtonPress, inside, splash->mapToGlobal(inside),
-                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(splash, &press);
-    }
-
-    void openTools()
-    {
-        QWidget* main = m_runtime.openWindow(QStringLiteral("FrmDamage"));
-        for (const char* entry : {"mnuAcc", "mnuCH", "mnuPT", "mnuDex"})
-            main->findChild<QAction*>(QLatin1String(entry))->trigger();
-    }
-
-    Runtime& m_runtime;
-    bool m_openAll;
-    bool m_delivering = false;
-    QSet<QString> m_waiting{QStringLiteral("frmSplash")};
-};
-
 } // namespace
 
 void registerWindows(Runtime& runtime)
@@ -174,8 +78,9 @@ void describeApplication()
 {
     QApplication::setApplicationName(QStringLiteral("battle-tesh"));
     QApplication::setApplicationDisplayName(QStringLiteral("Battle Tesh"));
-    QApplication::setApplicationVersion(QStringLiteral("1.0.0"));
-    QApplication::setDesktopFileName(QStringLiteral("org.battletesh.BattleTesh"));
+    // Both come from the build, which names the desktop file and the package after them too.
+    QApplication::setApplicationVersion(QStringLiteral(BATTLE_TESH_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral(BATTLE_TESH_APP_ID));
     QApplication::setWindowIcon(form::applicationIcon());
     // Also for what Qt builds itself (the notes boxes' documents, menus, message boxes): else it
     // loads the desktop's own font besides ours.
@@ -185,10 +90,9 @@ void describeApplication()
     QLocale::setDefault(QLocale::c());
 }
 
-void installBenchProbe(Runtime& runtime)
+void startProgram(Runtime& runtime)
 {
-    if (!qEnvironmentVariableIsSet(benchProbeVariable))
-        return;
-    new BenchProbe(runtime,
-                   qEnvironmentVariable(benchProbeVariable) == QLatin1String("all-windows"));
+    describeApplication();
+    registerWindows(runtime);
+    runtime.showWindow(QStringLiteral("frmSplash"));
 }

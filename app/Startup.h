@@ -13,8 +13,6 @@ void registerWindows(Runtime& runtime);
 // and the program's font as the application's.
 void describeApplication();
 
-// For the start-up benchmark only, and only when BATTLE_TESH_BENCH_PROBE is set: prints
-// "first-paint <ns>" (steady clock) once the splash's first paint has returned; then quits when
-// the value is "exit", or opens every window and prints "vmhwm <kB>" (peak resident memory) once
-// they have all painted and quits when it is "all-windows".
-void installBenchProbe(Runtime& runtime);
+// The program's start as main() makes it, and the benchmark measures it: describes the
+// application, registers the windows and shows the splash.
+void startProgram(Runtime& runtime);

@@ -7,11 +7,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    describeApplication();
-
     QtRuntime runtime;
-    registerWindows(runtime);
-    installBenchProbe(runtime);
-    runtime.showWindow(QStringLiteral("frmSplash"));
+    startProgram(runtime);
     return QApplication::exec();
 }

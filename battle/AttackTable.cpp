@@ -257,22 +257,22 @@ std::string fillNotes(const AttackNotes& notes, const DrawSource& draw)
 
 std::vector<FieldWrite> applyAttack(std::string_view key, const DrawSource& draw)
 {
-    std::vector<FieldWrite> writes{{"Text1", ""}};
+    std::vector<FieldWrite> writes{{AttackField::Notes, ""}};
     std::string damageClass; // empty at the start of every choice
     if (const AttackRow* row = findAttack(key)) {
         if (row->basePower)
-            writes.push_back({"basepower", std::to_string(*row->basePower)});
+            writes.push_back({AttackField::BasePower, std::to_string(*row->basePower)});
         if (!row->type.empty())
-            writes.push_back({"attack1", std::string(row->type)});
+            writes.push_back({AttackField::AttackType, std::string(row->type)});
         damageClass = row->damageClass;
         if (row->notes)
-            writes.push_back({"Text1", fillNotes(*row->notes, draw)});
+            writes.push_back({AttackField::Notes, fillNotes(*row->notes, draw)});
         if (!row->damageDealt.empty())
-            writes.push_back({"damagedealt", std::string(row->damageDealt)});
+            writes.push_back({AttackField::DamageDealt, std::string(row->damageDealt)});
         if (!row->critical.empty())
-            writes.push_back({"critical", std::string(row->critical)});
+            writes.push_back({AttackField::Critical, std::string(row->critical)});
     }
-    writes.push_back({"Label3", std::string(classReminderPrefix) + damageClass});
+    writes.push_back({AttackField::ClassReminder, std::string(classReminderPrefix) + damageClass});
     return writes;
 }
 

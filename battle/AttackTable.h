@@ -35,9 +35,19 @@ struct AttackRow {
     std::string_view critical{};
 };
 
-// One text written into a main-window control, named by its objectName.
+// The main-window controls a choice from the attack list writes.
+enum class AttackField {
+    Notes,         // the notes box
+    BasePower,     // "Base Damage"
+    AttackType,    // the attack's type list
+    DamageDealt,   // the normal figure
+    Critical,      // the critical figure
+    ClassReminder, // "Make Sure You're Using: ..."
+};
+
+// One text written into one of those controls.
 struct FieldWrite {
-    std::string field;
+    AttackField field;
     std::string text;
 
     bool operator==(const FieldWrite&) const = default;

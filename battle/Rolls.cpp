@@ -35,11 +35,6 @@ std::optional<std::string> criticalVerdict(std::string_view baseCriticalText,
     return roll <= *baseCritical ? "Critical Hit!" : "Normal Damage.";
 }
 
-std::span<const double, 7> multiplierEntries(MultiplierTable table)
-{
-    return table == MultiplierTable::Accuracy ? accuracyMultipliers : evasionMultipliers;
-}
-
 std::optional<std::string> counterRuleWrite(std::string_view counterText)
 {
     const std::optional<double> counter = textToNumber(counterText);
@@ -53,25 +48,35 @@ std::optional<std::string> counterRuleWrite(std::string_view counterText)
     return std::nullopt;
 }
 
-std::optional<std::string> counterStepWrite(std::string_view counterText, int delta)
-{
-    const std::optional<double> counter = textToNumber(counterText);
-    if (!counter)
-        return std::nullopt;
-    return numberToText(*counter + delta);
-}
-
 std::optional<std::string> multiplierText(std::string_view counterText, MultiplierTable table)
 {
     const std::optional<double> counter = textToNumber(counterText);
     if (!counter)
         return std::nullopt;
-    const std::span<const double, 7> entries = multiplierEntries(table);
+    const auto& entries =
+        table == MultiplierTable::Accuracy ? accuracyMultipliers : evasionMultipliers;
     for (int index = 0; index < static_cast<int>(entries.size()); ++index) {
         if (*counter == index)
             return index == 0 ? std::string("1") : numberToText(entries[index]);
     }
     return std::nullopt;
+}
+
+CounterPress pressCounter(std::string_view counterText, int delta, MultiplierTable table)
+{
+    CounterPress press{std::nullopt, std::string(counterText), std::nullopt};
+    if (const std::optional<double> counter = textToNumber(counterText)) {
+        press.step = numberToText(*counter + delta);
+        press.settled = *press.step;
+        // A write that changes the text runs the rule again; writing the same text ends it.
+        while (const auto ruled = counterRuleWrite(press.settled)) {
+            if (*ruled == press.settled)
+                break;
+            press.settled = *ruled;
+        }
+    }
+    press.multiplier = multiplierText(press.settled, table);
+    return press;
 }
 
 std::optional<HitDecision> hitDecision(std::string_view accuracyText, std::string_view baseText,

@@ -4,7 +4,6 @@
 #include "battle/Draw.h"
 
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 
@@ -22,18 +21,24 @@ std::optional<std::string> criticalVerdict(std::string_view baseCriticalText,
 // The accuracy finder's two multiplier tables, indexed by a counter from 0 to 6.
 enum class MultiplierTable { Accuracy, Evasion };
 
-std::span<const double, 7> multiplierEntries(MultiplierTable table);
-
 // What the counter rule writes when a counter's text changes: "0" below 1, "6" above 6,
 // nothing (std::nullopt) for 1 to 6 or for a text that is no number.
 std::optional<std::string> counterRuleWrite(std::string_view counterText);
 
-// The counter's value moved by delta, as text; std::nullopt when the text is no number.
-std::optional<std::string> counterStepWrite(std::string_view counterText, int delta);
-
 // The table's entry for a counter equal to 0 to 6 ("1" for 0); std::nullopt for any other text,
 // which leaves the multiplier field as it is.
 std::optional<std::string> multiplierText(std::string_view counterText, MultiplierTable table);
+
+// One press of a counter's + or - button, in the order the window writes it: the stepped count
+// (nothing when the counter is no number), on which the counter rule runs as on every change of
+// the text until it leaves `settled`; then the multiplier for that count, when there is one.
+struct CounterPress {
+    std::optional<std::string> step;
+    std::string settled;
+    std::optional<std::string> multiplier;
+};
+
+CounterPress pressCounter(std::string_view counterText, int delta, MultiplierTable table);
 
 struct HitDecision {
     std::string chanceText; // accuracy x base x evasion, in percent

@@ -3,7 +3,7 @@
 // before fork() to each one's first completed paint, and then their peak resident memory. Both
 // children print on the steady clock (CLOCK_MONOTONIC on Linux), the clock read here.
 //
-// Usage: launch_probe <starts> <battle-tesh> <bare_window>
+// Usage: launch_probe <starts> <startup_probe> <bare_window>
 
 #include "Report.h"
 
@@ -19,8 +19,6 @@
 #include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-extern char** environ;
 
 namespace {
 
@@ -40,19 +38,6 @@ long long steadyNs()
     return std::chrono::duration_cast<std::chrono::nanoseconds>(
                std::chrono::steady_clock::now().time_since_epoch())
         .count();
-}
-
-// The environment of this process plus the program's probe setting.
-std::vector<char*> childEnvironment(std::string& probe)
-{
-    std::vector<char*> environment;
-    for (char** entry = environ; *entry; ++entry) {
-        if (std::strncmp(*entry, "BATTLE_TESH_BENCH_PROBE=", 24) != 0)
-            environment.push_back(*entry);
-    }
-    environment.push_back(probe.data());
-    environment.push_back(nullptr);
-    return environment;
 }
 
 // Reads the child's "first-paint" and "vmhwm" lines until it exits; nothing when it fails.
@@ -91,11 +76,10 @@ std::optional<Report> readReport(pid_t child, int output, long long started)
     return report;
 }
 
-std::optional<Report> launch(const char* program, const char* probeValue)
+// The bare window takes no argument and ignores the mode.
+std::optional<Report> launch(const char* program, const char* mode)
 {
-    std::string probe = std::string("BATTLE_TESH_BENCH_PROBE=") + probeValue;
-    std::vector<char*> environment = childEnvironment(probe);
-    char* arguments[] = {const_cast<char*>(program), nullptr};
+    char* arguments[] = {const_cast<char*>(program), const_cast<char*>(mode), nullptr};
     int pipeEnds[2];
     if (pipe(pipeEnds) != 0)
         return std::nullopt;
@@ -106,7 +90,7 @@ std::optional<Report> launch(const char* program, const char* probeValue)
         dup2(pipeEnds[1], STDOUT_FILENO);
         close(pipeEnds[0]);
         close(pipeEnds[1]);
-        execve(program, arguments, environment.data());
+        execv(program, arguments);
         _exit(127);
     }
     close(pipeEnds[1]);
@@ -129,7 +113,7 @@ void describe(const char* who, const std::vector<double>& samples)
 int main(int argc, char* argv[])
 {
     if (argc != 4 || std::atoi(argv[1]) < 1) {
-        std::fprintf(stderr, "usage: launch_probe <starts> <battle-tesh> <bare_window>\n");
+        std::fprintf(stderr, "usage: launch_probe <starts> <startup_probe> <bare_window>\n");
         return 2;
     }
     const int starts = std::atoi(argv[1]);
@@ -175,7 +159,7 @@ int main(int argc, char* argv[])
     }
 
     std::printf("Peak resident memory, VmHWM as each process reads it, %d runs each, in kB: "
-                "battle-tesh itself\n(BATTLE_TESH_BENCH_PROBE=all-windows) with every window "
+                "battle-tesh itself\n(startup_probe all-windows) with every window "
                 "open and painted, the bare window after its first paint:\n",
                 memoryRuns);
     describe("bare window", bareMemory);

@@ -15,8 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         battle::applyAttack(key, [&draws] { return draws(); });
     // Every choice empties the notes first and writes the reminder line last.
     FUZZ_REQUIRE(writes.size() >= 2);
-    FUZZ_REQUIRE(writes.front().field == "Text1" && writes.front().text.empty());
-    FUZZ_REQUIRE(writes.back().field == "Label3");
+    FUZZ_REQUIRE(writes.front().field == battle::AttackField::Notes && writes.front().text.empty());
+    FUZZ_REQUIRE(writes.back().field == battle::AttackField::ClassReminder);
     FUZZ_REQUIRE(writes.back().text.rfind("Make Sure You're Using: ", 0) == 0);
     FUZZ_REQUIRE(battle::findAttack(key) != nullptr || writes.size() == 2);
     FUZZ_REQUIRE(draws.used() <= 3);

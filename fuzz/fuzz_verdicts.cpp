@@ -4,25 +4,6 @@
 #include "battle/Conversions.h"
 #include "battle/Rolls.h"
 
-namespace {
-
-// The counter as the accuracy finder keeps it: a step, then the rule on every change of the
-// text. Writing the text a field already holds is no change, which is what ends the rule.
-std::string stepCounter(const std::string& counter, int delta)
-{
-    std::string text = battle::counterStepWrite(counter, delta).value_or(counter);
-    for (int changes = 0; changes < 8; ++changes) {
-        const std::optional<std::string> ruled = battle::counterRuleWrite(text);
-        if (!ruled || *ruled == text)
-            return text;
-        text = *ruled;
-    }
-    FUZZ_REQUIRE(!"the counter rule keeps changing the counter");
-    return text;
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::vector<std::string> f = splitFields(data, size, 5);
@@ -47,10 +28,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Whatever the presses, a counter that starts in range stays within 0 to 6.
     std::string counter = "0";
     for (const char press : f[3]) {
-        counter = stepCounter(counter, (press & 1) ? 1 : -1);
+        const auto table =
+            (press & 2) ? battle::MultiplierTable::Accuracy : battle::MultiplierTable::Evasion;
+        const battle::CounterPress step =
+            battle::pressCounter(counter, (press & 1) ? 1 : -1, table);
+        counter = step.settled;
         const std::optional<double> value = battle::textToNumber(counter);
-        FUZZ_REQUIRE(value && *value >= 0 && *value <= 6);
-        FUZZ_REQUIRE(battle::multiplierText(counter, battle::MultiplierTable::Accuracy));
+        FUZZ_REQUIRE(step.step && value && *value >= 0 && *value <= 6);
+        FUZZ_REQUIRE(step.multiplier);
     }
     return 0;
 }

@@ -32,7 +32,7 @@ measure() {
 
     echo "Battle Tesh benchmark on display $DISPLAY ($(nproc) cores, load $(cut -d' ' -f1-3 /proc/loadavg))"
     echo
-    run_tool "$build_dir/bench/launch_probe" "$starts" "$build_dir/app/battle-tesh" \
+    run_tool "$build_dir/bench/launch_probe" "$starts" "$build_dir/bench/startup_probe" \
         "$build_dir/bench/bare_window"
     run_tool "$build_dir/bench/battle_tesh_bench"
 
@@ -54,6 +54,7 @@ if [[ "${1:-}" == "--on-display" ]]; then
 fi
 
 build_dir="$(realpath -m "${1:-$root/build}")"
+bash "$root/scripts/install-deps.sh" display
 bash "$root/scripts/setup.sh" "$build_dir"
 if [[ -n "${DISPLAY:-}" ]]; then
     exec bash "${BASH_SOURCE[0]}" --on-display "$build_dir"

@@ -7,7 +7,7 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 seconds="${1:-20}"
 build_dir="$root/build-fuzz"
 
-bash "$root/scripts/install-deps.sh"
+bash "$root/scripts/install-deps.sh" fuzz
 cmake -S "$root" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_COMPILER=clang++-14 -DBATTLE_TESH_FUZZ=ON >/dev/null
 cmake --build "$build_dir" -j"$(nproc)"

@@ -1,20 +1,28 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Installs, from Debian's packages, whatever the build, the tests and the tools still lack.
+# Installs, from Debian's packages, what the named tasks still lack (through sudo when not run as
+# root): build (building and running the program), test, display (a virtual display for the
+# benchmark and the screenshots), fuzz and package. Usage: install-deps.sh task...
 set -euo pipefail
 
-packages=(
-    cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
-    fonts-dejavu-core fonts-liberation xvfb xauth
-    clang-14 libclang-rt-14-dev
-    desktop-file-utils appstream dpkg-dev file
-    locales
+declare -A needs=(
+    [build]="cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
+             libgl-dev fonts-liberation"
+    [test]="fonts-dejavu-core desktop-file-utils appstream locales"
+    [display]="xvfb xauth"
+    [fuzz]="cmake ninja-build clang-14 libclang-rt-14-dev"
+    [package]="dpkg-dev file"
 )
 
-# The suite runs once more under a desktop locale that writes decimals with a comma.
+# The test suite runs once more under a desktop locale that writes decimals with a comma.
 comma_locale="de_DE.UTF-8"
 
+packages=()
+for task in "$@"; do
+    [[ -n "${needs[$task]:-}" ]] || { echo "install-deps.sh: unknown task $task" >&2; exit 2; }
+    # shellcheck disable=SC2206 # the lists split at blanks
+    packages+=(${needs[$task]})
+done
 
 missing=()
 for package in "${packages[@]}"; do
@@ -35,7 +43,8 @@ if ((${#missing[@]} > 0)); then
     "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-if ! locale -a 2>/dev/null | grep -qix "${comma_locale/UTF-8/utf8}"; then
+if [[ " $* " == *" test "* ]] &&
+    ! locale -a 2>/dev/null | grep -qix "${comma_locale/UTF-8/utf8}"; then
     echo "Generating the $comma_locale locale"
     "${sudo[@]}" sed -i "s/^# *\($comma_locale UTF-8\)/\1/" /etc/locale.gen
     grep -qx "$comma_locale UTF-8" /etc/locale.gen ||

@@ -4,6 +4,7 @@
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
+bash "$root/scripts/install-deps.sh" display
 bash "$root/scripts/setup.sh" "$root/build"
 mkdir -p "$root/docs/screenshots"
 QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" \

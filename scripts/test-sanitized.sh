@@ -5,6 +5,7 @@
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
+bash "$root/scripts/install-deps.sh" test
 bash "$root/scripts/setup.sh" "$root/build-asan" -DBATTLE_TESH_SANITIZE=ON
 export ASAN_OPTIONS="halt_on_error=1:abort_on_error=1:detect_leaks=1:strict_string_checks=1"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"

@@ -5,6 +5,7 @@
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
+bash "$root/scripts/install-deps.sh" test
 bash "$root/scripts/setup.sh" "$root/build"
 for locale in C.UTF-8 de_DE.UTF-8; do
     echo "== test suite under $locale"

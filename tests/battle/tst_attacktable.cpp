@@ -18,8 +18,11 @@ using Keys = std::set<std::string_view>;
 QStringList describe(const std::vector<FieldWrite>& writes)
 {
     QStringList lines;
-    for (const FieldWrite& write : writes)
-        lines << QString::fromStdString(write.field + "=" + write.text);
+    for (const FieldWrite& write : writes) {
+        const char* names[] = {"Text1",       "basepower", "attack1",
+                               "damagedealt", "critical",  "Label3"};
+        lines << QString::fromStdString(names[int(write.field)] + ("=" + write.text));
+    }
     return lines;
 }
 

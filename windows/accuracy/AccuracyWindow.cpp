@@ -13,6 +13,7 @@
 #include <QPushButton>
 
 #include <array>
+#include <tuple>
 
 namespace {
 
@@ -79,31 +80,15 @@ constexpr form::AccessibleRow accessibleRows[] = {
 };
 // clang-format on
 
-const QColor lightGrey(192, 192, 192);
 const QColor chanceOrange(255, 128, 0);
 
 constexpr int clientWidth = 5190;
 constexpr int clientHeight = 4230;
 constexpr int iconSize = 32;
 
-std::string fieldText(const QLineEdit* field)
-{
-    return field->text().toStdString();
-}
-
-QString fromStd(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-void paintOnWhite(QWidget* control)
-{
-    QPalette palette = control->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    palette.setColor(QPalette::WindowText, Qt::black);
-    control->setPalette(palette);
-    control->setAutoFillBackground(true);
-}
+constexpr const char* tabOrder[] = {"Work",     "Chance",    "Moves",      "basement",
+                                    "accuracy", "plusaccur", "minusaccur", "accurcount",
+                                    "evade",    "plusevade", "minusevade", "evadecount"};
 
 // Concentric red and yellow rings, each outlined in black.
 QPixmap targetPicture()
@@ -156,7 +141,7 @@ AccuracyWindow::AccuracyWindow(Runtime& runtime, QWidget* parent)
 
     buildControls();
     setColours();
-    orderTabs();
+    form::orderTabs(this, tabOrder);
     fillMoves();
     connectEvents();
     m_work->setFocus();
@@ -167,26 +152,26 @@ void AccuracyWindow::buildControls()
     form::build(this, controlRows);
 
     m_moves = form::control<QComboBox>(this, "Moves");
-    m_basement = form::control<QLineEdit>(this, "basement");
-    m_accuracy = form::control<QLineEdit>(this, "accuracy");
-    m_accurcount = form::control<QLineEdit>(this, "accurcount");
-    m_evade = form::control<QLineEdit>(this, "evade");
-    m_evadecount = form::control<QLineEdit>(this, "evadecount");
+    m_baseAccuracy = form::control<QLineEdit>(this, "basement");
+    m_accuracyMultiplier = form::control<QLineEdit>(this, "accuracy");
+    m_accuracyCount = form::control<QLineEdit>(this, "accurcount");
+    m_evadeMultiplier = form::control<QLineEdit>(this, "evade");
+    m_evadeCount = form::control<QLineEdit>(this, "evadecount");
     m_chance = form::control<QLineEdit>(this, "Chance");
-    m_hm = form::control<QLabel>(this, "HM");
-    m_b = form::control<QLabel>(this, "b");
-    m_e = form::control<QLabel>(this, "e");
+    m_verdict = form::control<QLabel>(this, "HM");
+    m_target = form::control<QLabel>(this, "b");
+    m_bullseye = form::control<QLabel>(this, "e");
     m_work = form::control<QPushButton>(this, "Work");
 
     QFont verdictFont(QStringLiteral("Arial"));
     verdictFont.setStyleHint(QFont::SansSerif);
     verdictFont.setPointSizeF(8.25);
     verdictFont.setBold(true);
-    m_hm->setFont(verdictFont);
+    m_verdict->setFont(verdictFont);
 
     QFont bullseyeFont = form::defaultFont();
     bullseyeFont.setPointSizeF(9.75);
-    m_e->setFont(bullseyeFont);
+    m_bullseye->setFont(bullseyeFont);
 
     // "How many accuracy" is two pixels wider than its label in our font; set a shade tighter so
     // the caption keeps to three lines instead of losing "(Max. 6)" below the label.
@@ -194,149 +179,101 @@ void AccuracyWindow::buildControls()
     counterFont.setLetterSpacing(QFont::AbsoluteSpacing, -0.2);
     form::control<QLabel>(this, "Label3")->setFont(counterFont);
 
-    m_b->setPixmap(targetPicture());
-    m_b->hide();
-    m_e->hide();
+    m_target->setPixmap(targetPicture());
+    m_target->hide();
+    m_bullseye->hide();
 
     form::describeControls(this, accessibleRows);
 }
 
 void AccuracyWindow::setColours()
 {
-    QPalette window = palette();
-    window.setColor(QPalette::Window, lightGrey);
-    window.setColor(QPalette::WindowText, Qt::black);
-    window.setColor(QPalette::Base, Qt::white);
-    window.setColor(QPalette::Text, Qt::black);
-    setPalette(window);
-    setAutoFillBackground(true);
-
+    form::paintToolWindow(this);
     QPalette chance = m_chance->palette();
     chance.setColor(QPalette::Text, chanceOrange);
     m_chance->setPalette(chance);
 
-    paintOnWhite(m_hm);
-    paintOnWhite(m_e);
-}
-
-void AccuracyWindow::orderTabs()
-{
-    const std::array<const char*, 12> order{"Work",     "Chance",    "Moves",      "basement",
-                                            "accuracy", "plusaccur", "minusaccur", "accurcount",
-                                            "evade",    "plusevade", "minusevade", "evadecount"};
-    QWidget* previous = nullptr;
-    for (const char* name : order) {
-        auto* next = form::control<QWidget>(this, QString::fromUtf8(name));
-        if (previous)
-            QWidget::setTabOrder(previous, next);
-        previous = next;
-    }
+    form::paintOnWhite(m_verdict);
+    form::paintOnWhite(m_bullseye);
 }
 
 void AccuracyWindow::fillMoves()
 {
+    QStringList moves;
     for (const battle::AccuracyRow& row : battle::accuracyRows())
-        m_moves->addItem(fromStd(row.name));
-    // The first item added becomes the current one; the list is filled, nothing is chosen.
-    m_moves->setCurrentIndex(-1);
-    m_moves->setEditText(QString::fromUtf8(movesPlaceholder));
+        moves.append(form::fromStd(row.name));
+    form::fillList(m_moves, moves);
 }
 
 void AccuracyWindow::connectEvents()
 {
-    connect(m_moves->lineEdit(), &QLineEdit::textEdited, this, &AccuracyWindow::onMovesEdited);
-    connect(m_moves, &QComboBox::activated, this, &AccuracyWindow::onMovesChosen);
-    connect(form::control<QPushButton>(this, "plusaccur"), &QPushButton::clicked, this,
-            &AccuracyWindow::onPlusaccurClicked);
-    connect(form::control<QPushButton>(this, "minusaccur"), &QPushButton::clicked, this,
-            &AccuracyWindow::onMinusaccurClicked);
-    connect(form::control<QPushButton>(this, "plusevade"), &QPushButton::clicked, this,
-            &AccuracyWindow::onPlusevadeClicked);
-    connect(form::control<QPushButton>(this, "minusevade"), &QPushButton::clicked, this,
-            &AccuracyWindow::onMinusevadeClicked);
-    connect(m_accurcount, &QLineEdit::textChanged, this, &AccuracyWindow::onAccurcountChanged);
-    connect(m_evadecount, &QLineEdit::textChanged, this, &AccuracyWindow::onEvadecountChanged);
+    connect(m_moves->lineEdit(), &QLineEdit::textEdited, this, &AccuracyWindow::onMoveTyped);
+    connect(m_moves, &QComboBox::activated, this, &AccuracyWindow::onMoveChosen);
+    using battle::MultiplierTable;
+    // clang-format off
+    const std::tuple<const char*, QLineEdit*, QLineEdit*, MultiplierTable, int> steps[] = {
+        {"plusaccur",  m_accuracyCount, m_accuracyMultiplier, MultiplierTable::Accuracy, +1},
+        {"minusaccur", m_accuracyCount, m_accuracyMultiplier, MultiplierTable::Accuracy, -1},
+        {"plusevade",  m_evadeCount,    m_evadeMultiplier,    MultiplierTable::Evasion,  +1},
+        {"minusevade", m_evadeCount,    m_evadeMultiplier,    MultiplierTable::Evasion,  -1},
+    };
+    // clang-format on
+    for (const auto& [button, count, multiplier, table, delta] : steps)
+        connect(form::control<QPushButton>(this, button), &QPushButton::clicked, this,
+                [=, this] { stepCounter(count, multiplier, table, delta); });
+    for (QLineEdit* count : {m_accuracyCount, m_evadeCount})
+        connect(count, &QLineEdit::textChanged, this, [count] { applyCounterRule(count); });
     connect(m_work, &QPushButton::clicked, this, &AccuracyWindow::onWorkClicked);
 }
 
-void AccuracyWindow::onMovesEdited()
+void AccuracyWindow::onMoveTyped()
 {
     lookUpBaseAccuracy(battle::LookupTrigger::Typed);
 }
 
-void AccuracyWindow::onMovesChosen()
+void AccuracyWindow::onMoveChosen()
 {
     lookUpBaseAccuracy(battle::LookupTrigger::Chosen);
 }
 
 void AccuracyWindow::lookUpBaseAccuracy(battle::LookupTrigger trigger)
 {
-    const std::optional<double> base =
-        battle::findBaseAccuracy(form::comboText(m_moves).toStdString(), trigger);
+    const std::optional<double> base = battle::findBaseAccuracy(form::textOf(m_moves), trigger);
     if (base)
-        m_basement->setText(fromStd(battle::numberToText(*base)));
+        m_baseAccuracy->setText(form::fromStd(battle::numberToText(*base)));
 }
 
-void AccuracyWindow::onPlusaccurClicked()
-{
-    stepCounter(m_accurcount, m_accuracy, battle::MultiplierTable::Accuracy, +1);
-}
-
-void AccuracyWindow::onMinusaccurClicked()
-{
-    stepCounter(m_accurcount, m_accuracy, battle::MultiplierTable::Accuracy, -1);
-}
-
-void AccuracyWindow::onPlusevadeClicked()
-{
-    stepCounter(m_evadecount, m_evade, battle::MultiplierTable::Evasion, +1);
-}
-
-void AccuracyWindow::onMinusevadeClicked()
-{
-    stepCounter(m_evadecount, m_evade, battle::MultiplierTable::Evasion, -1);
-}
-
-void AccuracyWindow::stepCounter(QLineEdit* counter, QLineEdit* multiplier,
+void AccuracyWindow::stepCounter(QLineEdit* count, QLineEdit* multiplier,
                                  battle::MultiplierTable table, int delta)
 {
-    // The write runs the counter rule before the multiplier is read from the counter.
-    if (const auto stepped = battle::counterStepWrite(fieldText(counter), delta))
-        counter->setText(fromStd(*stepped));
-    if (const auto entry = battle::multiplierText(fieldText(counter), table))
-        multiplier->setText(fromStd(*entry));
+    const battle::CounterPress press = battle::pressCounter(form::textOf(count), delta, table);
+    // The write runs the counter rule, which leaves press.settled, before the multiplier follows.
+    if (press.step)
+        count->setText(form::fromStd(*press.step));
+    if (press.multiplier)
+        multiplier->setText(form::fromStd(*press.multiplier));
 }
 
-void AccuracyWindow::onAccurcountChanged()
-{
-    applyCounterRule(m_accurcount);
-}
-
-void AccuracyWindow::onEvadecountChanged()
-{
-    applyCounterRule(m_evadecount);
-}
-
-void AccuracyWindow::applyCounterRule(QLineEdit* counter)
+void AccuracyWindow::applyCounterRule(QLineEdit* count)
 {
     // The write changes the text and so runs this rule once more, which then leaves it.
-    if (const auto bounded = battle::counterRuleWrite(fieldText(counter)))
-        counter->setText(fromStd(*bounded));
+    if (const auto bounded = battle::counterRuleWrite(form::textOf(count)))
+        count->setText(form::fromStd(*bounded));
 }
 
 void AccuracyWindow::onWorkClicked()
 {
     const std::optional<battle::HitDecision> decision =
-        battle::hitDecision(fieldText(m_accuracy), fieldText(m_basement), fieldText(m_evade),
-                            [this] { return m_runtime.draw(); });
+        battle::hitDecision(form::textOf(m_accuracyMultiplier), form::textOf(m_baseAccuracy),
+                            form::textOf(m_evadeMultiplier), [this] { return m_runtime.draw(); });
     if (!decision) {
         m_runtime.showMessage(this, QStringLiteral("Enter the base accuracy as a number."),
                               Runtime::MessageStyle::Plain);
         return;
     }
     // The marks follow the verdict; a press refused above leaves them as they were.
-    m_chance->setText(fromStd(decision->chanceText));
-    m_hm->setText(decision->hit ? QStringLiteral("HIT") : QStringLiteral("MISS"));
-    m_b->setVisible(decision->hit);
-    m_e->setVisible(decision->hit);
+    m_chance->setText(form::fromStd(decision->chanceText));
+    m_verdict->setText(decision->hit ? QStringLiteral("HIT") : QStringLiteral("MISS"));
+    m_target->setVisible(decision->hit);
+    m_bullseye->setVisible(decision->hit);
 }

@@ -24,35 +24,27 @@ public:
 private:
     void buildControls();
     void setColours();
-    void orderTabs();
     void fillMoves();
     void connectEvents();
 
-    void onMovesEdited();
-    void onMovesChosen();
+    void onMoveTyped();
+    void onMoveChosen();
     void lookUpBaseAccuracy(battle::LookupTrigger trigger);
-    void onPlusaccurClicked();
-    void onMinusaccurClicked();
-    void onPlusevadeClicked();
-    void onMinusevadeClicked();
-    void onAccurcountChanged();
-    void onEvadecountChanged();
-    void onWorkClicked();
-
-    void stepCounter(QLineEdit* counter, QLineEdit* multiplier, battle::MultiplierTable table,
+    void stepCounter(QLineEdit* count, QLineEdit* multiplier, battle::MultiplierTable table,
                      int delta);
-    static void applyCounterRule(QLineEdit* counter);
+    static void applyCounterRule(QLineEdit* count);
+    void onWorkClicked();
 
     Runtime& m_runtime;
     QComboBox* m_moves = nullptr;
-    QLineEdit* m_basement = nullptr;
-    QLineEdit* m_accuracy = nullptr;
-    QLineEdit* m_accurcount = nullptr;
-    QLineEdit* m_evade = nullptr;
-    QLineEdit* m_evadecount = nullptr;
+    QLineEdit* m_baseAccuracy = nullptr;
+    QLineEdit* m_accuracyMultiplier = nullptr;
+    QLineEdit* m_accuracyCount = nullptr;
+    QLineEdit* m_evadeMultiplier = nullptr;
+    QLineEdit* m_evadeCount = nullptr;
     QLineEdit* m_chance = nullptr;
-    QLabel* m_hm = nullptr;
-    QLabel* m_b = nullptr;
-    QLabel* m_e = nullptr;
+    QLabel* m_verdict = nullptr;
+    QLabel* m_target = nullptr;   // the target picture of a hit
+    QLabel* m_bullseye = nullptr; // "BULLSEYE" under it
     QPushButton* m_work = nullptr;
 };

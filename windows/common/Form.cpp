@@ -159,4 +159,63 @@ void writeWhole(QLineEdit* field, const QString& text)
 
 QString comboText(const QComboBox* combo) { return combo->currentText(); }
 
+void missingControl(const QWidget* window, const char* kind, const QString& name)
+{
+    const QWidget* top = window->window();
+    qFatal("form::control: %s has no %s named \"%s\"", qPrintable(top->objectName()), kind,
+           qPrintable(name));
+}
+
+void orderTabs(const QWidget* window, std::span<const char* const> names)
+{
+    for (std::size_t i = 1; i < names.size(); ++i)
+        QWidget::setTabOrder(control<QWidget>(window, QString::fromLatin1(names[i - 1])),
+                             control<QWidget>(window, QString::fromLatin1(names[i])));
+}
+
+void fillList(QComboBox* list, const QStringList& items)
+{
+    // Adding to an empty list chooses its first item; the list starts with none chosen.
+    const QString shown = comboText(list);
+    list->addItems(items);
+    list->setCurrentIndex(-1);
+    if (list->isEditable())
+        list->setEditText(shown);
+}
+
+QString fromStd(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string textOf(const QLineEdit* field)
+{
+    return field->text().toStdString();
+}
+
+std::string textOf(const QComboBox* list)
+{
+    return comboText(list).toStdString();
+}
+
+void paintToolWindow(QWidget* window)
+{
+    QPalette palette = window->palette();
+    palette.setColor(QPalette::Window, QColor(192, 192, 192));
+    palette.setColor(QPalette::WindowText, Qt::black);
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::Text, Qt::black);
+    window->setPalette(palette);
+    window->setAutoFillBackground(true);
+}
+
+void paintOnWhite(QWidget* control)
+{
+    QPalette palette = control->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    control->setPalette(palette);
+    control->setAutoFillBackground(true);
+}
+
 } // namespace form

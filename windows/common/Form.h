@@ -9,6 +9,8 @@
 #include <QWidget>
 
 #include <span>
+#include <string>
+#include <string_view>
 
 class QComboBox;
 class QLineEdit;
@@ -66,14 +68,21 @@ struct AccessibleRow {
 void describeControls(const QWidget* window, std::span<const AccessibleRow> rows,
                       const QString& suffix = {});
 
-// The named control; asserts that it exists with that type.
+// Stops the program: a window asked for a control its table never built.
+[[noreturn]] void missingControl(const QWidget* window, const char* kind, const QString& name);
+
+// The named control; a wrong name or kind stops the program in every build, naming both.
 template <typename T>
 T* control(const QWidget* window, const QString& name)
 {
     T* found = window->findChild<T*>(name);
-    Q_ASSERT_X(found, "form::control", qPrintable(name));
+    if (!found)
+        missingControl(window, T::staticMetaObject.className(), name);
     return found;
 }
+
+// Chains the named controls in this order for the Tab key.
+void orderTabs(const QWidget* window, std::span<const char* const> names);
 
 // Writes a figure field: the maximum length first (0 for no limit), then the text, which the
 // field cuts to that length.
@@ -84,5 +93,18 @@ void writeWhole(QLineEdit* field, const QString& text);
 
 // An editable combo box's text, as the handlers read it.
 QString comboText(const QComboBox* combo);
+
+// Fills a list with nothing chosen; an editable list keeps the text it showed.
+void fillList(QComboBox* list, const QStringList& items);
+
+// Texts between the controls and battle/, which works on UTF-8.
+QString fromStd(std::string_view text);
+std::string textOf(const QLineEdit* field);
+std::string textOf(const QComboBox* list);
+
+// The tool windows' light grey, with white fields.
+void paintToolWindow(QWidget* window);
+// Black on white, whatever the window around it.
+void paintOnWhite(QWidget* control);
 
 } // namespace form

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "windows/critical/CriticalWindow.h"
 
+#include "battle/Conversions.h"
 #include "battle/Rolls.h"
 #include "battle/SpeciesTable.h"
 #include "runtime/Runtime.h"
@@ -51,16 +52,11 @@ constexpr std::array<const char*, 4> credits{
 };
 // clang-format on
 
-const QColor lightGrey(192, 192, 192);
+constexpr const char* tabOrder[] = {"poke", "bc", "Command1", "Text2", "Command2"};
 
 constexpr int clientWidth = 1950;
 constexpr int clientHeight = 1875;
 constexpr int iconSize = 32;
-
-QString fromStd(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // A yellow burst outlined in red, the spark of a critical hit.
 QPixmap burstIcon()
@@ -97,90 +93,65 @@ CriticalWindow::CriticalWindow(Runtime& runtime, QWidget* parent)
     form::setFixedClientSize(this, clientWidth, clientHeight);
 
     buildControls();
-    setColours();
-    orderTabs();
-    fillPoke();
+    form::paintToolWindow(this);
+    form::orderTabs(this, tabOrder);
+    fillSpecies();
     connectEvents();
-    m_poke->setFocus();
+    m_species->setFocus();
 }
 
 void CriticalWindow::buildControls()
 {
     form::build(this, controlRows);
-    m_poke = form::control<QComboBox>(this, "poke");
-    m_bc = form::control<QLineEdit>(this, "bc");
-    m_text2 = form::control<QLineEdit>(this, "Text2");
+    m_species = form::control<QComboBox>(this, "poke");
+    m_baseCritical = form::control<QLineEdit>(this, "bc");
+    m_verdict = form::control<QLineEdit>(this, "Text2");
 
     QFont verdictFont = form::defaultFont();
     verdictFont.setPointSizeF(9.75);
-    m_text2->setFont(verdictFont);
+    m_verdict->setFont(verdictFont);
 
     form::describeControls(this, accessibleRows);
 }
 
-void CriticalWindow::setColours()
+void CriticalWindow::fillSpecies()
 {
-    QPalette window = palette();
-    window.setColor(QPalette::Window, lightGrey);
-    window.setColor(QPalette::WindowText, Qt::black);
-    window.setColor(QPalette::Base, Qt::white);
-    window.setColor(QPalette::Text, Qt::black);
-    setPalette(window);
-    setAutoFillBackground(true);
-}
-
-void CriticalWindow::orderTabs()
-{
-    const std::array<const char*, 5> order{"poke", "bc", "Command1", "Text2", "Command2"};
-    QWidget* previous = nullptr;
-    for (const char* name : order) {
-        auto* next = form::control<QWidget>(this, QString::fromUtf8(name));
-        if (previous)
-            QWidget::setTabOrder(previous, next);
-        previous = next;
-    }
-}
-
-void CriticalWindow::fillPoke()
-{
+    QStringList species;
     for (const battle::SpeciesRow& row : battle::speciesRows())
-        m_poke->addItem(fromStd(row.name));
-    // The first item added becomes the current one; the list is filled, nothing is chosen.
-    m_poke->setCurrentIndex(-1);
-    m_poke->setEditText(QString::fromUtf8(pokePlaceholder));
+        species.append(form::fromStd(row.name));
+    form::fillList(m_species, species);
 }
 
 void CriticalWindow::connectEvents()
 {
     // Typing and choosing from the list run the same lookup.
-    connect(m_poke->lineEdit(), &QLineEdit::textEdited, this, &CriticalWindow::onPokeChanged);
-    connect(m_poke, &QComboBox::activated, this, &CriticalWindow::onPokeChanged);
+    connect(m_species->lineEdit(), &QLineEdit::textEdited, this, &CriticalWindow::onSpeciesChanged);
+    connect(m_species, &QComboBox::activated, this, &CriticalWindow::onSpeciesChanged);
     connect(form::control<QPushButton>(this, "Command1"), &QPushButton::clicked, this,
-            &CriticalWindow::onCommand1Clicked);
+            &CriticalWindow::onAttackClicked);
     connect(form::control<QPushButton>(this, "Command2"), &QPushButton::clicked, this,
-            &CriticalWindow::onCommand2Clicked);
+            &CriticalWindow::onCreditsClicked);
 }
 
-void CriticalWindow::onPokeChanged()
+void CriticalWindow::onSpeciesChanged()
 {
-    if (const std::optional<int> value =
-            battle::findBaseCritical(form::comboText(m_poke).toStdString()))
-        m_bc->setText(QString::number(*value));
+    if (const std::optional<int> value = battle::findBaseCritical(form::textOf(m_species)))
+        m_baseCritical->setText(form::fromStd(battle::numberToText(*value)));
 }
 
-void CriticalWindow::onCommand1Clicked()
+void CriticalWindow::onAttackClicked()
 {
     const std::optional<std::string> verdict =
-        battle::criticalVerdict(m_bc->text().toStdString(), [this] { return m_runtime.draw(); });
+        battle::criticalVerdict(form::textOf(m_baseCritical), [this] { return m_runtime.draw(); });
     if (!verdict) {
         m_runtime.showMessage(this, QStringLiteral("Choose a Pokémon first."),
                               Runtime::MessageStyle::Plain);
         return;
     }
-    m_text2->setText(fromStd(*verdict));
+    m_verdict->setText(form::fromStd(*verdict));
 }
 
-void CriticalWindow::onCommand2Clicked()
+void CriticalWindow::onCreditsClicked()
 {
     for (const char* line : credits)
         m_runtime.showMessage(this, QString::fromUtf8(line), Runtime::MessageStyle::Plain);

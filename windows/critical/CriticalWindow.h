@@ -17,17 +17,15 @@ public:
 
 private:
     void buildControls();
-    void setColours();
-    void orderTabs();
-    void fillPoke();
+    void fillSpecies();
     void connectEvents();
 
-    void onPokeChanged();
-    void onCommand1Clicked();
-    void onCommand2Clicked();
+    void onSpeciesChanged();
+    void onAttackClicked();
+    void onCreditsClicked();
 
     Runtime& m_runtime;
-    QComboBox* m_poke = nullptr;
-    QLineEdit* m_bc = nullptr;
-    QLineEdit* m_text2 = nullptr;
+    QComboBox* m_species = nullptr;
+    QLineEdit* m_baseCritical = nullptr;
+    QLineEdit* m_verdict = nullptr;
 };

@@ -122,35 +122,11 @@ constexpr const char* tabOrder[] = {
     "Work2",   "damagedealt", "critical", "poison", "Text1",
 };
 
-QString toQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::string textOf(const QLineEdit* field)
-{
-    return field->text().toStdString();
-}
-std::string textOf(const QComboBox* combo)
-{
-    return form::comboText(combo).toStdString();
-}
-
 QAction* named(QAction* action, const char* name, const QKeySequence& shortcut = {})
 {
     action->setObjectName(QString::fromLatin1(name));
     action->setShortcut(shortcut);
     return action;
-}
-
-// Adding items to an empty list selects the first one; the lists start with none chosen and
-// keep their design-time text.
-void fillKeepingText(QComboBox* list, const QStringList& items)
-{
-    const QString designText = form::comboText(list);
-    list->addItems(items);
-    list->setCurrentIndex(-1);
-    list->setEditText(designText);
 }
 
 } // namespace
@@ -165,7 +141,7 @@ DamageWindow::DamageWindow(Runtime& runtime, QWidget* parent)
     buildMenus();
     loadLists();
     connectHandlers();
-    m_timer1->start();
+    m_creditsTimer->start();
     m_attack->setFocus();
 }
 
@@ -184,9 +160,7 @@ void DamageWindow::buildControls()
 
     form::build(client, controls);
     form::describeControls(client, accessibleRows);
-    for (std::size_t i = 1; i < std::size(tabOrder); ++i)
-        setTabOrder(form::control<QWidget>(client, QString::fromLatin1(tabOrder[i - 1])),
-                    form::control<QWidget>(client, QString::fromLatin1(tabOrder[i])));
+    form::orderTabs(client, tabOrder);
 
     // The output frame's edges overlap its neighbours' controls; it lies under the other,
     // opaque frames, so they cover those edges and never the other way round.
@@ -204,11 +178,7 @@ void DamageWindow::buildControls()
     QFont bold = yn->font();
     bold.setBold(true);
     yn->setFont(bold);
-    yn->setAutoFillBackground(true);
-    QPalette answer = yn->palette();
-    answer.setColor(QPalette::Window, Qt::white);
-    answer.setColor(QPalette::WindowText, Qt::black);
-    yn->setPalette(answer);
+    form::paintOnWhite(yn);
     yn->setAlignment(Qt::AlignCenter);
 
     form::control<QPushButton>(client, QStringLiteral("Work"))->setEnabled(false);
@@ -217,30 +187,32 @@ void DamageWindow::buildControls()
 
     m_attack = form::control<QLineEdit>(client, QStringLiteral("attack"));
     m_level = form::control<QLineEdit>(client, QStringLiteral("level"));
-    m_basepower = form::control<QLineEdit>(client, QStringLiteral("basepower"));
+    m_basePower = form::control<QLineEdit>(client, QStringLiteral("basepower"));
     m_defense = form::control<QLineEdit>(client, QStringLiteral("defense"));
-    m_dhp = form::control<QLineEdit>(client, QStringLiteral("DHP"));
-    m_damagedealt = form::control<QLineEdit>(client, QStringLiteral("damagedealt"));
-    m_critical = form::control<QLineEdit>(client, QStringLiteral("critical"));
-    m_poison = form::control<QLineEdit>(client, QStringLiteral("poison"));
-    m_c1 = form::control<QComboBox>(client, QStringLiteral("c1"));
-    m_attack1 = form::control<QComboBox>(client, QStringLiteral("attack1"));
-    m_poke1 = form::control<QComboBox>(client, QStringLiteral("poke1"));
-    m_poke12 = form::control<QComboBox>(client, QStringLiteral("poke12"));
-    m_poke2 = form::control<QComboBox>(client, QStringLiteral("poke2"));
-    m_poke22 = form::control<QComboBox>(client, QStringLiteral("poke22"));
+    m_defenderHp = form::control<QLineEdit>(client, QStringLiteral("DHP"));
+    m_normalDamage = form::control<QLineEdit>(client, QStringLiteral("damagedealt"));
+    m_criticalDamage = form::control<QLineEdit>(client, QStringLiteral("critical"));
+    m_poisonDamage = form::control<QLineEdit>(client, QStringLiteral("poison"));
+    m_attackList = form::control<QComboBox>(client, QStringLiteral("c1"));
+    m_attackType = form::control<QComboBox>(client, QStringLiteral("attack1"));
+    m_attackerType1 = form::control<QComboBox>(client, QStringLiteral("poke1"));
+    m_attackerType2 = form::control<QComboBox>(client, QStringLiteral("poke12"));
+    m_defenderType1 = form::control<QComboBox>(client, QStringLiteral("poke2"));
+    m_defenderType2 = form::control<QComboBox>(client, QStringLiteral("poke22"));
+    m_notes = form::control<QPlainTextEdit>(client, QStringLiteral("Text1"));
+    m_classReminder = form::control<QLabel>(client, QStringLiteral("Label3"));
     m_work = form::control<QPushButton>(client, QStringLiteral("Work"));
-    m_label3 = form::control<QLabel>(client, QStringLiteral("Label3"));
-    m_label10 = form::control<QLabel>(client, QStringLiteral("Label10"));
+    m_credits = form::control<QLabel>(client, QStringLiteral("Label10"));
 
     // The narrow type lists are a pixel or two short of "Select Type" with the line edit's own
     // padding: give that padding to the text so it shows whole instead of scrolled.
-    for (QComboBox* list : {m_poke1, m_poke12, m_poke2, m_poke22, m_attack1})
+    for (QComboBox* list :
+         {m_attackerType1, m_attackerType2, m_defenderType1, m_defenderType2, m_attackType})
         list->lineEdit()->setTextMargins(-1, 0, -3, 0);
 
-    m_timer1 = new QTimer(this);
-    m_timer1->setObjectName(QStringLiteral("Timer1"));
-    m_timer1->setInterval(creditsInterval);
+    m_creditsTimer = new QTimer(this);
+    m_creditsTimer->setObjectName(QStringLiteral("Timer1"));
+    m_creditsTimer->setInterval(creditsInterval);
 
     m_statusChanger = new StatusChanger(m_runtime, client);
 }
@@ -248,116 +220,132 @@ void DamageWindow::buildControls()
 void DamageWindow::buildMenus()
 {
     QMenuBar* bar = menuBar();
-    m_mnuExit = named(bar->addAction(tr("Exit")), "mnuExit");
+    m_exitItem = named(bar->addAction(tr("Exit")), "mnuExit");
 
     QMenu* mnuWin = bar->addMenu(tr("Submenus"));
     mnuWin->setObjectName(QStringLiteral("mnuWin"));
-    m_mnuPT = named(mnuWin->addAction(tr("Pokémon Tracking")), "mnuPT", Qt::CTRL | Qt::Key_T);
-    m_mnuAcc = named(mnuWin->addAction(tr("Accuracy Finder")), "mnuAcc", Qt::CTRL | Qt::Key_A);
-    m_mnuCH = named(mnuWin->addAction(tr("Critical Hit Finder")), "mnuCH", Qt::CTRL | Qt::Key_H);
-    m_mnuDex = named(mnuWin->addAction(tr("Pokédex")), "mnuDex", Qt::CTRL | Qt::Key_D);
+    m_trackingItem =
+        named(mnuWin->addAction(tr("Pokémon Tracking")), "mnuPT", Qt::CTRL | Qt::Key_T);
+    m_accuracyItem =
+        named(mnuWin->addAction(tr("Accuracy Finder")), "mnuAcc", Qt::CTRL | Qt::Key_A);
+    m_criticalItem =
+        named(mnuWin->addAction(tr("Critical Hit Finder")), "mnuCH", Qt::CTRL | Qt::Key_H);
+    m_dexItem = named(mnuWin->addAction(tr("Pokédex")), "mnuDex", Qt::CTRL | Qt::Key_D);
 
     QMenu* mnuEdit = bar->addMenu(tr("Edit"));
     mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
     QMenu* mnuCopy = mnuEdit->addMenu(tr("Copy Damages to Clipboard"));
     mnuCopy->setObjectName(QStringLiteral("mnuCopy"));
-    m_mnuCC = named(mnuCopy->addAction(tr("Copy Critical")), "mnuCC");
-    m_mnuCN = named(mnuCopy->addAction(tr("Copy Normal")), "mnuCN");
-    m_mnuCP = named(mnuCopy->addAction(tr("Copy Poison")), "mnuCP");
+    m_copyCriticalItem = named(mnuCopy->addAction(tr("Copy Critical")), "mnuCC");
+    m_copyNormalItem = named(mnuCopy->addAction(tr("Copy Normal")), "mnuCN");
+    m_copyPoisonItem = named(mnuCopy->addAction(tr("Copy Poison")), "mnuCP");
 
     // Ctrl+A and its siblings must reach the menu even from a text field, which would take them.
-    new WindowShortcutFilter(this, {m_mnuPT, m_mnuAcc, m_mnuCH, m_mnuDex});
+    new WindowShortcutFilter(this, {m_trackingItem, m_accuracyItem, m_criticalItem, m_dexItem});
 }
 
 void DamageWindow::loadLists()
 {
     QStringList attacks;
     for (const battle::AttackRow& row : battle::attackRows())
-        attacks.append(toQString(row.key));
-    fillKeepingText(m_c1, attacks);
+        attacks.append(form::fromStd(row.key));
+    form::fillList(m_attackList, attacks);
 
-    m_label10->clear();
+    m_credits->clear();
 
     QStringList types;
     for (std::string_view type : battle::typeListOrder)
-        types.append(toQString(type));
-    for (QComboBox* list : {m_poke1, m_poke12, m_poke2, m_poke22, m_attack1})
-        fillKeepingText(list, types);
+        types.append(form::fromStd(type));
+    for (QComboBox* list :
+         {m_attackerType1, m_attackerType2, m_defenderType1, m_defenderType2, m_attackType})
+        form::fillList(list, types);
 }
 
 void DamageWindow::connectHandlers()
 {
-    connect(m_c1, &QComboBox::activated, this, &DamageWindow::onC1Activated);
+    connect(m_attackList, &QComboBox::activated, this, &DamageWindow::onAttackChosen);
     connect(m_work, &QPushButton::clicked, this, &DamageWindow::onWorkClicked);
     connect(m_attack, &QLineEdit::textChanged, this, &DamageWindow::onAttackChanged);
-    connect(m_basepower, &QLineEdit::textChanged, this, &DamageWindow::onBasepowerChanged);
+    connect(m_basePower, &QLineEdit::textChanged, this, &DamageWindow::onBasePowerChanged);
     connect(m_level, &QLineEdit::textChanged, this, &DamageWindow::onLevelChanged);
     connect(m_defense, &QLineEdit::textChanged, this, &DamageWindow::onDefenseChanged);
-    connect(m_dhp, &QLineEdit::textChanged, this, &DamageWindow::onDhpChanged);
-    connect(m_timer1, &QTimer::timeout, this, &DamageWindow::onTimer1Timeout);
-    connect(m_mnuExit, &QAction::triggered, this, &DamageWindow::onMnuExitTriggered);
-    connect(m_mnuPT, &QAction::triggered, this, &DamageWindow::trackingRequested);
-    connect(m_mnuAcc, &QAction::triggered, this, &DamageWindow::accuracyFinderRequested);
-    connect(m_mnuCH, &QAction::triggered, this, &DamageWindow::criticalFinderRequested);
-    connect(m_mnuDex, &QAction::triggered, this, &DamageWindow::dexRequested);
-    connect(m_mnuCC, &QAction::triggered, this, &DamageWindow::onMnuCcTriggered);
-    connect(m_mnuCN, &QAction::triggered, this, &DamageWindow::onMnuCnTriggered);
-    connect(m_mnuCP, &QAction::triggered, this, &DamageWindow::onMnuCpTriggered);
+    connect(m_defenderHp, &QLineEdit::textChanged, this, &DamageWindow::onDefenderHpChanged);
+    connect(m_creditsTimer, &QTimer::timeout, this, &DamageWindow::onCreditsTimeout);
+    connect(m_exitItem, &QAction::triggered, this, &DamageWindow::onExitTriggered);
+    connect(m_trackingItem, &QAction::triggered, this, &DamageWindow::trackingRequested);
+    connect(m_accuracyItem, &QAction::triggered, this, &DamageWindow::accuracyFinderRequested);
+    connect(m_criticalItem, &QAction::triggered, this, &DamageWindow::criticalFinderRequested);
+    connect(m_dexItem, &QAction::triggered, this, &DamageWindow::dexRequested);
+    connect(m_copyCriticalItem, &QAction::triggered, this, &DamageWindow::onCopyCriticalTriggered);
+    connect(m_copyNormalItem, &QAction::triggered, this, &DamageWindow::onCopyNormalTriggered);
+    connect(m_copyPoisonItem, &QAction::triggered, this, &DamageWindow::onCopyPoisonTriggered);
 }
 
-void DamageWindow::onC1Activated()
+void DamageWindow::onAttackChosen()
 {
     const auto draw = [this] { return m_runtime.draw(); };
-    for (const battle::FieldWrite& write : battle::applyAttack(textOf(m_c1), draw))
+    for (const battle::FieldWrite& write : battle::applyAttack(form::textOf(m_attackList), draw))
         applyWrite(write);
 }
 
 void DamageWindow::applyWrite(const battle::FieldWrite& write)
 {
-    QWidget* target = findChild<QWidget*>(QString::fromStdString(write.field));
-    const QString text = QString::fromStdString(write.text);
-    if (auto* notes = qobject_cast<QPlainTextEdit*>(target))
-        notes->setPlainText(text);
-    else if (auto* list = qobject_cast<QComboBox*>(target))
-        list->setEditText(text);
-    else if (auto* label = qobject_cast<QLabel*>(target))
-        label->setText(text);
-    else if (auto* field = qobject_cast<QLineEdit*>(target))
-        form::writeWhole(field, text); // fixed words show whole whatever width the last figure left
+    const QString text = form::fromStd(write.text);
+    switch (write.field) {
+    case battle::AttackField::Notes:
+        m_notes->setPlainText(text);
+        break;
+    case battle::AttackField::AttackType:
+        m_attackType->setEditText(text);
+        break;
+    case battle::AttackField::ClassReminder:
+        m_classReminder->setText(text);
+        break;
+    // Fixed words show whole whatever width the last figure left.
+    case battle::AttackField::BasePower:
+        form::writeWhole(m_basePower, text);
+        break;
+    case battle::AttackField::DamageDealt:
+        form::writeWhole(m_normalDamage, text);
+        break;
+    case battle::AttackField::Critical:
+        form::writeWhole(m_criticalDamage, text);
+        break;
+    }
 }
 
 void DamageWindow::onWorkClicked()
 {
     const battle::DamageInputs inputs{
-        .attack = textOf(m_attack),
-        .level = textOf(m_level),
-        .basePower = textOf(m_basepower),
-        .defense = textOf(m_defense),
-        .attackType = textOf(m_attack1),
-        .attackerFirstType = textOf(m_poke1),
-        .attackerSecondType = textOf(m_poke12),
-        .defenderFirstType = textOf(m_poke2),
-        .defenderSecondType = textOf(m_poke22),
-        .defenderHp = textOf(m_dhp),
-        .attackName = textOf(m_c1),
+        .attack = form::textOf(m_attack),
+        .level = form::textOf(m_level),
+        .basePower = form::textOf(m_basePower),
+        .defense = form::textOf(m_defense),
+        .attackType = form::textOf(m_attackType),
+        .attackerFirstType = form::textOf(m_attackerType1),
+        .attackerSecondType = form::textOf(m_attackerType2),
+        .defenderFirstType = form::textOf(m_defenderType1),
+        .defenderSecondType = form::textOf(m_defenderType2),
+        .defenderHp = form::textOf(m_defenderHp),
+        .attackName = form::textOf(m_attackList),
     };
     const battle::DamageOutcome outcome = battle::computeDamage(inputs);
     if (!outcome.message.empty())
-        m_runtime.showMessage(this, QString::fromStdString(outcome.message));
+        m_runtime.showMessage(this, form::fromStd(outcome.message));
     if (!outcome.writesFields)
         return;
     const std::pair<QLineEdit*, const battle::OutputText*> outputs[] = {
-        {m_damagedealt, &outcome.normal},
-        {m_critical, &outcome.critical},
-        {m_poison, &outcome.poison},
+        {m_normalDamage, &outcome.normal},
+        {m_criticalDamage, &outcome.critical},
+        {m_poisonDamage, &outcome.poison},
     };
     for (const auto& [field, output] : outputs)
-        form::writeLimited(field, QString::fromStdString(output->text), output->maxLength);
+        form::writeLimited(field, form::fromStd(output->text), output->maxLength);
 }
 
 bool DamageWindow::checkNumberField(QLineEdit* field, const QString& message)
 {
-    if (!battle::isRefusedByLetterCheck(textOf(field)))
+    if (!battle::isRefusedByLetterCheck(form::textOf(field)))
         return true;
     m_runtime.showMessage(this, message);
     field->clear(); // runs this check once more, on the empty text
@@ -369,9 +357,9 @@ void DamageWindow::onAttackChanged()
     checkNumberField(m_attack, tr("Enter Number Only."));
 }
 
-void DamageWindow::onBasepowerChanged()
+void DamageWindow::onBasePowerChanged()
 {
-    checkNumberField(m_basepower, tr("Enter Number Only."));
+    checkNumberField(m_basePower, tr("Enter Number Only."));
 }
 
 void DamageWindow::onLevelChanged()
@@ -385,9 +373,9 @@ void DamageWindow::onDefenseChanged()
         m_work->setEnabled(true);
 }
 
-void DamageWindow::onDhpChanged()
+void DamageWindow::onDefenderHpChanged()
 {
-    checkNumberField(m_dhp, tr("Enter Numbers Only."));
+    checkNumberField(m_defenderHp, tr("Enter Numbers Only."));
 }
 
 void DamageWindow::useAttacker(int level, int attack, int special, const QString& type1,
@@ -396,47 +384,47 @@ void DamageWindow::useAttacker(int level, int attack, int special, const QString
     // setText runs the fields' own checks, as typing does.
     m_attack->setText(QString::number(chosenAttackIsSpecial() ? special : attack));
     m_level->setText(QString::number(level));
-    m_poke1->setEditText(type1);
-    m_poke12->setEditText(type2.isEmpty() ? tr(typePrompt) : type2);
+    m_attackerType1->setEditText(type1);
+    m_attackerType2->setEditText(type2.isEmpty() ? tr(typePrompt) : type2);
 }
 
 void DamageWindow::useDefender(int hp, int defense, int special, const QString& type1,
                                const QString& type2)
 {
     m_defense->setText(QString::number(chosenAttackIsSpecial() ? special : defense));
-    m_dhp->setText(QString::number(hp));
-    m_poke2->setEditText(type1);
-    m_poke22->setEditText(type2.isEmpty() ? tr(typePrompt) : type2);
+    m_defenderHp->setText(QString::number(hp));
+    m_defenderType1->setEditText(type1);
+    m_defenderType2->setEditText(type2.isEmpty() ? tr(typePrompt) : type2);
 }
 
 // The reminder a choice from the attack list writes names the attack's class.
 bool DamageWindow::chosenAttackIsSpecial() const
 {
-    return m_label3->text() == toQString(battle::classReminderPrefix) + QStringLiteral("Special");
+    return m_classReminder->text() ==
+           form::fromStd(battle::classReminderPrefix) + QStringLiteral("Special");
 }
 
-void DamageWindow::onTimer1Timeout()
+void DamageWindow::onCreditsTimeout()
 {
-    m_label10->setText(
-        QString::fromStdString(battle::nextCreditLine(m_label10->text().toStdString())));
+    m_credits->setText(form::fromStd(battle::nextCreditLine(m_credits->text().toStdString())));
 }
 
-void DamageWindow::onMnuExitTriggered()
+void DamageWindow::onExitTriggered()
 {
     m_runtime.endProgram();
 }
 
-void DamageWindow::onMnuCcTriggered()
+void DamageWindow::onCopyCriticalTriggered()
 {
-    m_runtime.copyToClipboard(m_critical->text());
+    m_runtime.copyToClipboard(m_criticalDamage->text());
 }
 
-void DamageWindow::onMnuCnTriggered()
+void DamageWindow::onCopyNormalTriggered()
 {
-    m_runtime.copyToClipboard(m_damagedealt->text());
+    m_runtime.copyToClipboard(m_normalDamage->text());
 }
 
-void DamageWindow::onMnuCpTriggered()
+void DamageWindow::onCopyPoisonTriggered()
 {
-    m_runtime.copyToClipboard(m_poison->text());
+    m_runtime.copyToClipboard(m_poisonDamage->text());
 }

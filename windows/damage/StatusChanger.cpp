@@ -11,29 +11,29 @@
 
 StatusChanger::StatusChanger(Runtime& runtime, QWidget* client)
     : QObject(client), m_runtime(runtime),
-      m_succ(form::control<QLineEdit>(client, QStringLiteral("succ"))),
-      m_yn(form::control<QLabel>(client, QStringLiteral("YN")))
+      m_chance(form::control<QLineEdit>(client, QStringLiteral("succ"))),
+      m_verdict(form::control<QLabel>(client, QStringLiteral("YN")))
 {
     connect(form::control<QPushButton>(client, QStringLiteral("Work2")), &QPushButton::clicked,
-            this, &StatusChanger::onWork2Clicked);
+            this, &StatusChanger::onWorkClicked);
     connect(form::control<QPushButton>(client, QStringLiteral("Command1")), &QPushButton::clicked,
-            this, &StatusChanger::onCommand1Clicked);
+            this, &StatusChanger::onInfoClicked);
 }
 
-void StatusChanger::onWork2Clicked()
+void StatusChanger::onWorkClicked()
 {
     const auto draw = [this] { return m_runtime.draw(); };
-    const auto verdict = battle::statusVerdict(m_succ->text().toStdString(), draw);
+    const auto verdict = battle::statusVerdict(form::textOf(m_chance), draw);
     if (!verdict) {
-        m_runtime.showMessage(m_succ->window(), tr("Enter the chance of success as a number."));
+        m_runtime.showMessage(m_chance->window(), tr("Enter the chance of success as a number."));
         return;
     }
-    m_yn->setText(QString::fromStdString(*verdict));
+    m_verdict->setText(form::fromStd(*verdict));
 }
 
-void StatusChanger::onCommand1Clicked()
+void StatusChanger::onInfoClicked()
 {
-    QWidget* window = m_succ->window();
+    QWidget* window = m_chance->window();
     m_runtime.showMessage(
         window,
         tr("You enter the chance of the move doing the status change. Status changes are changes "

@@ -19,10 +19,10 @@ public:
     StatusChanger(Runtime& runtime, QWidget* client);
 
 private:
-    void onWork2Clicked();
-    void onCommand1Clicked();
+    void onWorkClicked();
+    void onInfoClicked();
 
     Runtime& m_runtime;
-    QLineEdit* m_succ;
-    QLabel* m_yn;
+    QLineEdit* m_chance;
+    QLabel* m_verdict;
 };

@@ -77,11 +77,6 @@ int cellWidth()
     return QFontMetrics(form::defaultFont()).horizontalAdvance(QStringLiteral("65535")) + 32;
 }
 
-QString fromStd(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QLabel* addLabel(QGridLayout* grid, const QString& name, const QString& caption, int row,
                  int column)
 {
@@ -132,8 +127,8 @@ QComboBox* addList(QGridLayout* grid, const QString& name, const QString& spoken
 QString typeText(const Species& species, bool second)
 {
     if (!second)
-        return fromStd(typeName(species.type1));
-    return species.type2 ? fromStd(typeName(*species.type2)) : QString();
+        return form::fromStd(typeName(species.type1));
+    return species.type2 ? form::fromStd(typeName(*species.type2)) : QString();
 }
 
 } // namespace
@@ -158,7 +153,7 @@ void DexWindow::buildControls()
 
     m_species = addList(grid, "Species", "Pokémon", speciesRow, 1, 3);
     for (const battle::SpeciesRow& row : battle::speciesRows())
-        m_species->addItem(fromStd(row.name));
+        m_species->addItem(form::fromStd(row.name));
     m_species->setCurrentIndex(-1);
     m_species->lineEdit()->setPlaceholderText(tr("Select Pokémon"));
     addLabel(grid, "LabelSpecies", tr("&Pokémon"), speciesRow, 0)->setBuddy(m_species);
@@ -168,7 +163,7 @@ void DexWindow::buildControls()
 
     m_preset = addList(grid, "Preset", "Preset", presetRow, 1, 2);
     for (const Preset preset : allPresets)
-        m_preset->addItem(fromStd(presetName(preset)));
+        m_preset->addItem(form::fromStd(presetName(preset)));
     addLabel(grid, "LabelPreset", tr("P&reset"), presetRow, 0)->setBuddy(m_preset);
     m_types = addOutput(grid, "Types", "Types", presetRow, lastColumn - 1, 2);
     addLabel(grid, "LabelTypes", tr("Types"), presetRow, lastColumn - 2)->setBuddy(m_types);
@@ -323,7 +318,7 @@ void DexWindow::onTrainingEdited()
     if (m_applyingPreset)
         return;
     // Own DVs or stat experience are no preset's any more.
-    const QString custom = fromStd(presetName(Preset::Custom));
+    const QString custom = form::fromStd(presetName(Preset::Custom));
     if (m_preset->currentText() != custom)
         m_preset->setCurrentIndex(m_preset->findText(custom)); // recomputes through the preset
     else

@@ -134,7 +134,7 @@ SplashWindow::SplashWindow(Runtime& runtime, QWidget* parent)
     // A fixed dialog border without a title bar: an empty title would otherwise show the
     // application's name.
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint),
-      m_runtime(runtime), m_timer1(new QTimer(this)), m_picture(paintPicture())
+      m_runtime(runtime), m_handOverTimer(new QTimer(this)), m_picture(paintPicture())
 {
     setObjectName(QStringLiteral("frmSplash"));
     setWindowTitle(QString());
@@ -142,10 +142,10 @@ SplashWindow::SplashWindow(Runtime& runtime, QWidget* parent)
     if (const QScreen* display = screen())
         move(display->availableGeometry().center() - rect().center());
 
-    m_timer1->setObjectName(QStringLiteral("Timer1"));
-    m_timer1->setInterval(handOverDelay);
-    connect(m_timer1, &QTimer::timeout, this, &SplashWindow::onTimer1Timeout);
-    m_timer1->start();
+    m_handOverTimer->setObjectName(QStringLiteral("Timer1"));
+    m_handOverTimer->setInterval(handOverDelay);
+    connect(m_handOverTimer, &QTimer::timeout, this, &SplashWindow::onHandOverTimeout);
+    m_handOverTimer->start();
 }
 
 void SplashWindow::paintEvent(QPaintEvent*)
@@ -171,7 +171,7 @@ void SplashWindow::keyPressEvent(QKeyEvent* event)
     event->accept();
 }
 
-void SplashWindow::onTimer1Timeout()
+void SplashWindow::onHandOverTimeout()
 {
     handOver();
 }
@@ -182,7 +182,7 @@ void SplashWindow::handOver()
     if (m_handedOver)
         return;
     m_handedOver = true;
-    m_timer1->stop();
+    m_handOverTimer->stop();
     m_runtime.showWindow(QStringLiteral("FrmDamage"));
     m_runtime.unloadWindow(QStringLiteral("frmSplash"));
 }

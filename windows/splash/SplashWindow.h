@@ -22,11 +22,11 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void onTimer1Timeout();
+    void onHandOverTimeout();
     void handOver();
 
     Runtime& m_runtime;
-    QTimer* m_timer1;
+    QTimer* m_handOverTimer;
     QPixmap m_picture;
     bool m_handedOver = false;
     bool m_fontsRequested = false;

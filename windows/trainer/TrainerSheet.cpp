@@ -252,16 +252,16 @@ void TrainerSheet::buildPage(int page)
     form::describeControls(this, pageAccessibleRows, suffix);
     m_active->addButton(form::control<QRadioButton>(this, "Option1" + suffix), page);
     fillStatusList(page);
-    connect(nickname, &QLineEdit::textChanged, this, &TrainerSheet::onNicknameChanged);
+    connect(nickname, &QLineEdit::textChanged, this,
+            [this, page](const QString& text) { onNicknameChanged(page, text); });
 }
 
 void TrainerSheet::fillStatusList(int page)
 {
-    auto* combo = form::control<QComboBox>(this, "Combo1" + pageSuffix(page));
+    QStringList items;
     for (const char* status : statusChanges)
-        combo->addItem(QString::fromUtf8(status));
-    // The first item added became the choice; the list starts with no choice and no text.
-    combo->setCurrentIndex(-1);
+        items.append(QString::fromUtf8(status));
+    form::fillList(form::control<QComboBox>(this, "Combo1" + pageSuffix(page)), items);
 }
 
 void TrainerSheet::connectHandlers()
@@ -269,12 +269,12 @@ void TrainerSheet::connectHandlers()
     connect(m_tabs, &TwoRowTabs::pageAboutToShow, this, &TrainerSheet::onPageAboutToShow);
     // A click, a key or an arrow through the group; choosing the active Pokémon again
     // refreshes the label after a rename.
-    connect(m_active, &QButtonGroup::idClicked, this, &TrainerSheet::onOption1Chosen);
+    connect(m_active, &QButtonGroup::idClicked, this, &TrainerSheet::onActiveChosen);
     connect(m_active, &QButtonGroup::idToggled, this, &TrainerSheet::keepEveryOptionReachable);
     connect(form::control<QPushButton>(this, "Command1"), &QPushButton::clicked, this,
-            &TrainerSheet::onCommand1Clicked);
+            &TrainerSheet::onCreditsClicked);
     connect(form::control<QLineEdit>(this, "Text3"), &QLineEdit::textChanged, this,
-            &TrainerSheet::onText3Changed);
+            &TrainerSheet::onTrainerNameChanged);
 }
 
 void TrainerSheet::showPage(int page)
@@ -309,13 +309,13 @@ void TrainerSheet::onPageAboutToShow(int index)
     QWidget::setTabOrder(credits, form::control<QWidget>(this, "Text3"));
 }
 
-void TrainerSheet::onNicknameChanged(const QString& text)
+void TrainerSheet::onNicknameChanged(int page, const QString& text)
 {
-    // The field stands on the showing page, so the user renames the tab they are looking at.
-    m_tabs->setCaption(m_tabs->currentPage(), text);
+    // The page's own tab, even when the text reaches a page that is not showing.
+    m_tabs->setCaption(page - 1, text);
 }
 
-void TrainerSheet::onOption1Chosen()
+void TrainerSheet::onActiveChosen()
 {
     const int page = m_active->checkedId();
     if (page < 1)
@@ -331,14 +331,14 @@ void TrainerSheet::keepEveryOptionReachable()
         option->setFocusPolicy(Qt::StrongFocus);
 }
 
-void TrainerSheet::onCommand1Clicked()
+void TrainerSheet::onCreditsClicked()
 {
     m_runtime.showMessage(this, QString::fromUtf8(traitsOf(m_trainer).programmerCredit),
                           Runtime::MessageStyle::Plain);
     m_runtime.showMessage(this, QString::fromUtf8(ideaCredit), Runtime::MessageStyle::Plain);
 }
 
-void TrainerSheet::onText3Changed(const QString& name)
+void TrainerSheet::onTrainerNameChanged(const QString& name)
 {
     const QString caption = QString::fromUtf8(traitsOf(m_trainer).caption);
     setWindowTitle(name.isEmpty() ? caption : caption + QStringLiteral(" - ") + name);

@@ -3,7 +3,7 @@
 
 // A trainer sheet keeps notes on one trainer's team while a battle runs: six pages of plain text
 // fields, one per Pokémon, under a two-row tab strip. It computes nothing; its handlers only
-// rename the showing tab after a nickname, show the active Pokémon below the tabs, show the
+// rename a page's tab after its nickname, show the active Pokémon below the tabs, show the
 // trainer's name in the caption and show the credits. The two sheets are one class.
 
 #include <QWidget>
@@ -38,11 +38,11 @@ private:
     QString nickname(int page) const;
 
     void onPageAboutToShow(int index);
-    void onNicknameChanged(const QString& text);
-    void onOption1Chosen();
+    void onNicknameChanged(int page, const QString& text);
+    void onActiveChosen();
     void keepEveryOptionReachable();
-    void onCommand1Clicked();
-    void onText3Changed(const QString& name);
+    void onCreditsClicked();
+    void onTrainerNameChanged(const QString& name);
 
     Runtime& m_runtime;
     Trainer m_trainer;

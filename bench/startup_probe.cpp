@@ -1,0 +1,125 @@
+// SPDX-License-Identifier: MIT
+// The program started exactly as main() starts it, with a probe that watches the paints of whole
+// windows. It prints "first-paint <ns>" (steady clock) once the splash's first paint has
+// returned; then, with "exit", it quits, and with "all-windows" it clicks the splash, opens every
+// tool from the main window's menu and prints "vmhwm <kB>" (peak resident memory) once they have
+// all painted, and quits.
+//
+// Usage: startup_probe exit|all-windows
+
+#include "app/Startup.h"
+#include "runtime/QtRuntime.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMouseEvent>
+#include <QSet>
+#include <QTimer>
+
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <string>
+
+namespace {
+
+// Peak resident memory in kB as the kernel counts it; -1 where there is no such count.
+long peakResidentKb()
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.starts_with("VmHWM:"))
+            return std::stol(line.substr(6));
+    }
+    return -1;
+}
+
+class StartupProbe final : public QObject {
+public:
+    StartupProbe(Runtime& runtime, bool openAll)
+        : QObject(qApp), m_runtime(runtime), m_openAll(openAll)
+    {
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (m_delivering || event->type() != QEvent::Paint || !watched->isWidgetType())
+            return false;
+        const auto* window = static_cast<QWidget*>(watched);
+        if (!window->isWindow() || !m_waiting.contains(window->objectName()))
+            return false;
+        // The figure is the moment the paint has returned, so deliver it first.
+        m_delivering = true;
+        QCoreApplication::sendEvent(watched, event);
+        m_delivering = false;
+        painted(window->objectName());
+        return true;
+    }
+
+private:
+    // As a user would: a click on the splash, then, with the main window up, each entry of the
+    // Submenus menu.
+    void painted(const QString& name)
+    {
+        m_waiting.remove(name);
+        if (name == QLatin1String("frmSplash")) {
+            const auto now = std::chrono::steady_clock::now().time_since_epoch();
+            std::printf("first-paint %lld\n",
+                        static_cast<long long>(std::chrono::nanoseconds(now).count()));
+            std::fflush(stdout);
+            if (m_openAll) {
+                m_waiting = {QStringLiteral("FrmDamage")};
+                QTimer::singleShot(0, this, &StartupProbe::clickSplash);
+            } else {
+                QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+            }
+        } else if (name == QLatin1String("FrmDamage")) {
+            m_waiting = {"Acc", "CH", "Tab1", "Tab2", "Dex"};
+            QTimer::singleShot(0, this, &StartupProbe::openTools);
+        } else if (m_waiting.isEmpty()) {
+            std::printf("vmhwm %ld\n", peakResidentKb());
+            std::fflush(stdout);
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        }
+    }
+
+    void clickSplash()
+    {
+        QWidget* splash = m_runtime.openWindow(QStringLiteral("frmSplash"));
+        const QPointF inside(10, 10);
+        QMouseEvent press(QEvent::MouseButtonPress, inside, splash->mapToGlobal(inside),
+                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(splash, &press);
+    }
+
+    void openTools()
+    {
+        QWidget* main = m_runtime.openWindow(QStringLiteral("FrmDamage"));
+        for (const char* entry : {"mnuAcc", "mnuCH", "mnuPT", "mnuDex"})
+            main->findChild<QAction*>(QLatin1String(entry))->trigger();
+    }
+
+    Runtime& m_runtime;
+    bool m_openAll;
+    bool m_delivering = false;
+    QSet<QString> m_waiting{QStringLiteral("frmSplash")};
+};
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    const bool openAll = argc > 1 && std::strcmp(argv[1], "all-windows") == 0;
+    if (argc != 2 || (!openAll && std::strcmp(argv[1], "exit") != 0)) {
+        std::fprintf(stderr, "usage: startup_probe exit|all-windows\n");
+        return 2;
+    }
+    QApplication app(argc, argv);
+    QtRuntime runtime;
+    StartupProbe probe(runtime, openAll);
+    startProgram(runtime);
+    return QApplication::exec();
+}

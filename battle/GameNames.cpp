@@ -8,6 +8,7 @@
 #include <array>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace battle::game {
 namespace {
@@ -74,8 +75,9 @@ std::string looseKey(std::string_view text)
     std::string key;
     for (std::size_t at = 0; at < text.size();) {
         const std::string_view rest = text.substr(at);
-        const auto sign = std::find_if(std::begin(signs), std::end(signs),
-                                       [rest](const auto& pair) { return rest.starts_with(pair.first); });
+        const auto sign =
+            std::find_if(std::begin(signs), std::end(signs),
+                         [rest](const auto& pair) { return rest.starts_with(pair.first); });
         if (sign != std::end(signs)) {
             key += sign->second;
             at += sign->first.size();
@@ -91,17 +93,26 @@ std::string looseKey(std::string_view text)
     return key;
 }
 
+// The entries' loose keys, in the entries' order.
+template <typename Entry> std::vector<std::string> looseKeys(std::span<const Entry> entries)
+{
+    std::vector<std::string> keys;
+    keys.reserve(entries.size());
+    for (const Entry& entry : entries)
+        keys.push_back(looseKey(entry.name));
+    return keys;
+}
+
 template <typename Entry>
-const Entry* findLoosely(std::span<const Entry> entries, std::span<const Spelling> spellings,
-                         std::string_view text)
+const Entry* findLoosely(std::span<const Entry> entries, const std::vector<std::string>& keys,
+                         std::span<const Spelling> spellings, std::string_view text)
 {
     const std::string key = looseKey(text);
     if (key.empty())
         return nullptr;
-    for (const Entry& entry : entries) {
-        if (looseKey(entry.name) == key)
-            return &entry;
-    }
+    const auto found = std::find(keys.begin(), keys.end(), key);
+    if (found != keys.end())
+        return &entries[static_cast<std::size_t>(found - keys.begin())];
     for (const Spelling& spelling : spellings) {
         if (looseKey(spelling.program) == key)
             return findByName(entries, spelling.game);
@@ -134,12 +145,14 @@ const Move* findMove(std::string_view gameName)
 
 const Species* findSpeciesLoosely(std::string_view text)
 {
-    return findLoosely(allSpecies(), std::span<const Spelling>(speciesSpellings), text);
+    static const std::vector<std::string> keys = looseKeys(allSpecies());
+    return findLoosely(allSpecies(), keys, std::span<const Spelling>(speciesSpellings), text);
 }
 
 const Move* findMoveLoosely(std::string_view text)
 {
-    return findLoosely(allMoves(), std::span<const Spelling>(moveSpellings), text);
+    static const std::vector<std::string> keys = looseKeys(allMoves());
+    return findLoosely(allMoves(), keys, std::span<const Spelling>(moveSpellings), text);
 }
 
 const Species* speciesForProgramName(std::string_view programName)

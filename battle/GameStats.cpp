@@ -115,7 +115,8 @@ std::optional<Training> presetTraining(Preset preset)
 
 int applyStage(int stat, int stage)
 {
-    const Ratio ratio = stageRatios[static_cast<std::size_t>(std::clamp(stage, minStage, maxStage) - minStage)];
+    const Ratio ratio =
+        stageRatios[static_cast<std::size_t>(std::clamp(stage, minStage, maxStage) - minStage)];
     return withinStatRange(stat * ratio.numerator / ratio.denominator);
 }
 

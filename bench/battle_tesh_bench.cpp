@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QSet>
 #include <QTemporaryDir>
+#include <QSpinBox>
 #include <QTimer>
 #include <QWindow>
 
@@ -355,6 +356,8 @@ struct HandlerTimes {
     std::vector<double> work2;
     std::vector<double> counter;
     std::vector<double> attackButton;
+    std::vector<double> dexStage;
+    std::vector<double> dexSpecies;
 };
 
 HandlerTimes timeHandlers(QtRuntime& runtime)
@@ -421,6 +424,28 @@ HandlerTimes timeHandlers(QtRuntime& runtime)
     auto* attackButton = find<QPushButton>(critical, "Command1");
     times.attackButton = timeHandler([attackButton](int) { attackButton->click(); });
     expectFilled(find<QLineEdit>(critical, "Text2")->text(), "Text2 after Attack!");
+
+    // The Pokédex recomputes every figure on each change: a stage stepped, a letter typed.
+    QWidget* dex = runtime.openWindow(QStringLiteral("Dex"));
+    auto* species = find<QComboBox>(dex, "Species");
+    species->setEditText(QStringLiteral("Mewtwo"));
+    auto* stage = find<QSpinBox>(dex, "StageSpc");
+    times.dexStage = timeHandler([stage](int repeat) {
+        if (repeat % 2 == 0)
+            stage->stepUp();
+        else
+            stage->stepDown();
+    });
+    expectText(find<QLineEdit>(dex, "BattleSpc")->text(), QStringLiteral("205"),
+               "BattleSpc after as many steps up as down");
+    times.dexSpecies = timeHandler([species](int repeat) {
+        if (repeat % 2 == 0)
+            typeKey(species->lineEdit(), Qt::Key_Backspace, {});
+        else
+            typeKey(species->lineEdit(), Qt::Key_O, QStringLiteral("o"));
+    });
+    expectText(find<QLineEdit>(dex, "StatSpc")->text(), QStringLiteral("205"),
+               "StatSpc after as many letters as Backspaces");
     return times;
 }
 
@@ -502,6 +527,8 @@ int main(int argc, char* argv[])
         timeOpening(program, find<QAction>(main, "mnuCH"), {QStringLiteral("CH")});
     const auto trackingOpenings = timeOpening(program, find<QAction>(main, "mnuPT"),
                                               {QStringLiteral("Tab1"), QStringLiteral("Tab2")});
+    const auto dexOpenings =
+        timeOpening(program, find<QAction>(main, "mnuDex"), {QStringLiteral("Dex")});
     const HandlerTimes handlers = timeHandlers(program.runtime);
     const SheetFileTimes sheetFiles = timeSheetFiles(program.runtime);
     if (program.guard.boxesSeen() > 0)
@@ -514,6 +541,7 @@ int main(int argc, char* argv[])
     std::printf("  Accuracy Finder openings:          %s\n", listed(accuracyOpenings).c_str());
     std::printf("  Critical Hit Finder openings:      %s\n", listed(criticalOpenings).c_str());
     std::printf("  Pokemon Tracking openings:         %s\n", listed(trackingOpenings).c_str());
+    std::printf("  Pokedex openings:                  %s\n", listed(dexOpenings).c_str());
     std::printf("  (openings closed and deleted in between; handlers %d times each, repaints "
                 "untimed)\n\n",
                 handlerRepeats);
@@ -523,6 +551,7 @@ int main(int argc, char* argv[])
     held &= reportMedian("Critical Hit Finder opened and painted", criticalOpenings, finderBoundMs);
     held &=
         reportMedian("Pokemon Tracking: both sheets painted", trackingOpenings, trackingBoundMs);
+    held &= reportMedian("Pokedex opened and painted", dexOpenings, finderBoundMs);
     held &= reportHandler("handler: Work (worked example)", handlers.work);
     held &= reportHandler("handler: c1 choice (Flamethrower)", handlers.attackChoice);
     held &= reportHandler("handler: key typed into attack", handlers.typedKey);
@@ -533,5 +562,7 @@ int main(int argc, char* argv[])
     held &= reportMedian("full sheet opened", sheetFiles.open, sheetFileBoundMs);
     held &= reportMedian("full sheet autosaved after a change", sheetFiles.autosave,
                          sheetFileBoundMs);
+    held &= reportHandler("handler: Pokedex stage stepped (Mewtwo)", handlers.dexStage);
+    held &= reportHandler("handler: Pokedex letter typed (Mewtwo)", handlers.dexSpecies);
     return held ? 0 : 1;
 }

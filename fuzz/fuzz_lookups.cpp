@@ -3,6 +3,7 @@
 
 #include "battle/AccuracyTable.h"
 #include "battle/AttackTable.h"
+#include "battle/GameData.h"
 #include "battle/SpeciesTable.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -27,5 +28,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const std::optional<int> critical = battle::findBaseCritical(key);
     FUZZ_REQUIRE(!critical || (*critical >= 12 && *critical <= 37));
+
+    // Team text of any bytes: a loose match finds its own name again; exact names match loosely.
+    using namespace battle::game;
+    const Species* species = findSpeciesLoosely(key);
+    FUZZ_REQUIRE(!species || findSpeciesLoosely(species->name) == species);
+    FUZZ_REQUIRE(!speciesForProgramName(key) || speciesForProgramName(key) == species);
+    const Move* move = findMoveLoosely(key);
+    FUZZ_REQUIRE(!move || findMoveLoosely(move->name) == move);
+    FUZZ_REQUIRE(!moveForProgramName(key) || moveForProgramName(key) == move);
     return 0;
 }

@@ -33,6 +33,9 @@ constexpr int clientHeight = 4455;
 constexpr int creditsInterval = 3000; // ms
 constexpr int figureMaxLength = battle::damageFieldMaxLength;
 
+// What a type list shows until a type is chosen or typed.
+constexpr const char* typePrompt = "Select Type";
+
 // The blanks put each "Type" word over its list.
 constexpr const char* attackerTypes = "Type 1                          Type 2";
 constexpr const char* defenderTypes = "Type 1                               Type 2";
@@ -258,6 +261,7 @@ void DamageWindow::buildMenus()
         named(mnuWin->addAction(tr("Accuracy Finder")), "mnuAcc", Qt::CTRL | Qt::Key_A);
     m_criticalItem =
         named(mnuWin->addAction(tr("Critical Hit Finder")), "mnuCH", Qt::CTRL | Qt::Key_H);
+    m_dexItem = named(mnuWin->addAction(tr("Pokédex")), "mnuDex", Qt::CTRL | Qt::Key_D);
 
     buildTeamsMenu(bar);
 
@@ -270,7 +274,7 @@ void DamageWindow::buildMenus()
     m_copyPoisonItem = named(mnuCopy->addAction(tr("Copy Poison")), "mnuCP");
 
     // Ctrl+A and its siblings must reach the menu even from a text field, which would take them.
-    new WindowShortcutFilter(this, {m_trackingItem, m_accuracyItem, m_criticalItem});
+    new WindowShortcutFilter(this, {m_trackingItem, m_accuracyItem, m_criticalItem, m_dexItem});
 }
 
 void DamageWindow::loadLists()
@@ -304,6 +308,7 @@ void DamageWindow::connectHandlers()
     connect(m_trackingItem, &QAction::triggered, this, &DamageWindow::trackingRequested);
     connect(m_accuracyItem, &QAction::triggered, this, &DamageWindow::accuracyFinderRequested);
     connect(m_criticalItem, &QAction::triggered, this, &DamageWindow::criticalFinderRequested);
+    connect(m_dexItem, &QAction::triggered, this, &DamageWindow::dexRequested);
     connect(m_copyCriticalItem, &QAction::triggered, this, &DamageWindow::onCopyCriticalTriggered);
     connect(m_copyNormalItem, &QAction::triggered, this, &DamageWindow::onCopyNormalTriggered);
     connect(m_copyPoisonItem, &QAction::triggered, this, &DamageWindow::onCopyPoisonTriggered);
@@ -404,6 +409,32 @@ void DamageWindow::onDefenseChanged()
 void DamageWindow::onDefenderHpChanged()
 {
     checkNumberField(m_defenderHp, tr("Enter Numbers Only."));
+}
+
+void DamageWindow::useAttacker(int level, int attack, int special, const QString& type1,
+                               const QString& type2)
+{
+    // setText runs the fields' own checks, as typing does.
+    m_attack->setText(QString::number(chosenAttackIsSpecial() ? special : attack));
+    m_level->setText(QString::number(level));
+    m_attackerType1->setEditText(type1);
+    m_attackerType2->setEditText(type2.isEmpty() ? tr(typePrompt) : type2);
+}
+
+void DamageWindow::useDefender(int hp, int defense, int special, const QString& type1,
+                               const QString& type2)
+{
+    m_defense->setText(QString::number(chosenAttackIsSpecial() ? special : defense));
+    m_defenderHp->setText(QString::number(hp));
+    m_defenderType1->setEditText(type1);
+    m_defenderType2->setEditText(type2.isEmpty() ? tr(typePrompt) : type2);
+}
+
+// The reminder a choice from the attack list writes names the attack's class.
+bool DamageWindow::chosenAttackIsSpecial() const
+{
+    return m_classReminder->text() ==
+           form::fromStd(battle::classReminderPrefix) + QStringLiteral("Special");
 }
 
 void DamageWindow::onCreditsTimeout()

@@ -32,12 +32,20 @@ class DamageWindow : public QMainWindow {
 public:
     explicit DamageWindow(Runtime& runtime, QWidget* parent = nullptr);
 
+    // Figures from the Pokédex, written as typing them would: the attacker's Attack (its Special
+    // when the chosen attack is special), level and types; the defender's Defense (or Special),
+    // HP and types. An empty second type puts that list back on its design text.
+    void useAttacker(int level, int attack, int special, const QString& type1,
+                     const QString& type2);
+    void useDefender(int hp, int defense, int special, const QString& type1, const QString& type2);
+
 signals:
     void trackingRequested();
     void accuracyFinderRequested();
     void criticalFinderRequested();
     void teamCommandRequested(int trainer, TeamCommand command);
     void restoreSheetsRequested();
+    void dexRequested();
 
 private:
     void buildControls();
@@ -61,6 +69,7 @@ private:
 
     // Shows the field's message and empties it when its text is refused; true when it passes.
     bool checkNumberField(QLineEdit* field, const QString& message);
+    bool chosenAttackIsSpecial() const;
     void applyWrite(const battle::FieldWrite& write);
 
     Runtime& m_runtime;
@@ -87,6 +96,7 @@ private:
     QAction* m_trackingItem = nullptr;
     QAction* m_accuracyItem = nullptr;
     QAction* m_criticalItem = nullptr;
+    QAction* m_dexItem = nullptr;
     QAction* m_copyCriticalItem = nullptr;
     QAction* m_copyNormalItem = nullptr;
     QAction* m_copyPoisonItem = nullptr;

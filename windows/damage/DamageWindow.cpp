@@ -4,6 +4,7 @@
 #include "battle/AttackTable.h"
 #include "battle/CreditsTicker.h"
 #include "battle/Damage.h"
+#include "battle/Metronome.h"
 #include "battle/TextCheck.h"
 #include "battle/TypeChart.h"
 #include "runtime/Runtime.h"
@@ -262,6 +263,8 @@ void DamageWindow::buildMenus()
     m_criticalItem =
         named(mnuWin->addAction(tr("Critical Hit Finder")), "mnuCH", Qt::CTRL | Qt::Key_H);
     m_dexItem = named(mnuWin->addAction(tr("Pokédex")), "mnuDex", Qt::CTRL | Qt::Key_D);
+    m_metronomeItem =
+        named(mnuWin->addAction(tr("Metronome")), "mnuMetronome", Qt::CTRL | Qt::Key_M);
 
     buildTeamsMenu(bar);
 
@@ -274,7 +277,8 @@ void DamageWindow::buildMenus()
     m_copyPoisonItem = named(mnuCopy->addAction(tr("Copy Poison")), "mnuCP");
 
     // Ctrl+A and its siblings must reach the menu even from a text field, which would take them.
-    new WindowShortcutFilter(this, {m_trackingItem, m_accuracyItem, m_criticalItem, m_dexItem});
+    new WindowShortcutFilter(
+        this, {m_trackingItem, m_accuracyItem, m_criticalItem, m_dexItem, m_metronomeItem});
 }
 
 void DamageWindow::loadLists()
@@ -309,6 +313,7 @@ void DamageWindow::connectHandlers()
     connect(m_accuracyItem, &QAction::triggered, this, &DamageWindow::accuracyFinderRequested);
     connect(m_criticalItem, &QAction::triggered, this, &DamageWindow::criticalFinderRequested);
     connect(m_dexItem, &QAction::triggered, this, &DamageWindow::dexRequested);
+    connect(m_metronomeItem, &QAction::triggered, this, &DamageWindow::onMetronomeTriggered);
     connect(m_copyCriticalItem, &QAction::triggered, this, &DamageWindow::onCopyCriticalTriggered);
     connect(m_copyNormalItem, &QAction::triggered, this, &DamageWindow::onCopyNormalTriggered);
     connect(m_copyPoisonItem, &QAction::triggered, this, &DamageWindow::onCopyPoisonTriggered);
@@ -319,6 +324,22 @@ void DamageWindow::onAttackChosen()
     const auto draw = [this] { return m_runtime.draw(); };
     for (const battle::FieldWrite& write : battle::applyAttack(form::textOf(m_attackList), draw))
         applyWrite(write);
+}
+
+// Picks as the user would: the item becomes the list's choice, then its click handler runs. A move
+// the list lacks is typed into it and handled as any unknown key.
+void DamageWindow::onMetronomeTriggered()
+{
+    const battle::game::Move& move = battle::game::metronomePick(m_runtime.draw());
+    const std::string_view programName = battle::game::programNameOf(move);
+    const QString name = form::fromStd(programName.empty() ? move.name : programName);
+    const int index = m_attackList->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index >= 0)
+        m_attackList->setCurrentIndex(index);
+    else
+        m_attackList->setEditText(name);
+    emit m_attackList->activated(m_attackList->currentIndex());
+    emit metronomeChose(form::fromStd(move.name));
 }
 
 void DamageWindow::applyWrite(const battle::FieldWrite& write)

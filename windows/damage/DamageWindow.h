@@ -46,6 +46,8 @@ signals:
     void teamCommandRequested(int trainer, TeamCommand command);
     void restoreSheetsRequested();
     void dexRequested();
+    // After Metronome chose a move in the attack list: the game's name of the move.
+    void metronomeChose(const QString& gameMove);
 
 private:
     void buildControls();
@@ -55,6 +57,7 @@ private:
     void connectHandlers();
 
     void onAttackChosen();
+    void onMetronomeTriggered();
     void onWorkClicked();
     void onAttackChanged();
     void onBasePowerChanged();
@@ -97,6 +100,7 @@ private:
     QAction* m_accuracyItem = nullptr;
     QAction* m_criticalItem = nullptr;
     QAction* m_dexItem = nullptr;
+    QAction* m_metronomeItem = nullptr;
     QAction* m_copyCriticalItem = nullptr;
     QAction* m_copyNormalItem = nullptr;
     QAction* m_copyPoisonItem = nullptr;

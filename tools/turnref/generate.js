@@ -49,14 +49,13 @@ function randomLevel() {
 }
 
 function randomCase(move, extra = {}) {
-  const physical = physicalTypes.has(move.type);
   return {
     attacker: pick(species).name, attackerLevel: randomLevel(), attackerPreset: chance(0.7) ? 'Maximum' : 'Enemy trainer',
     defender: pick(species).name, defenderLevel: randomLevel(), defenderPreset: chance(0.7) ? 'Maximum' : 'Enemy trainer',
     move: move.name,
     attackerStage: chance(0.25) ? between(-6, 6) : 0,
     defenderStage: chance(0.25) ? between(-6, 6) : 0,
-    burned: physical && chance(0.15),
+    burned: chance(0.15), // the library, like the games, lets burn pass special moves by
     screen: chance(0.15),
     ...extra,
   };
@@ -67,8 +66,11 @@ function pokemon(name, level, preset, stage, statKey, burned) {
   return new Pokemon(gen, name, {level, ...presets[preset], boosts, status: burned ? 'brn' : ''});
 }
 
-// Rolls as the library gives them: one amount for fixed damage, one row for repeated hits.
+// Rolls as the library gives them: one amount for fixed damage, one row for repeated hits. The
+// library makes every use of some high-critical moves a critical hit; their normal hits have no
+// figures here ("-").
 function rolls(c, critical) {
+  if (!critical && new Move(gen, c.move).isCrit) return ['-'];
   const physical = physicalTypes.has(gen.moves.get(c.move.toLowerCase().replace(/[^a-z]/g, '')).type);
   const attacker = pokemon(c.attacker, c.attackerLevel, c.attackerPreset, c.attackerStage, physical ? 'atk' : 'spa', c.burned);
   const defender = pokemon(c.defender, c.defenderLevel, c.defenderPreset, c.defenderStage, physical ? 'def' : 'spd', false);
@@ -120,6 +122,12 @@ const specialMoves = moves.filter((m) => !physicalTypes.has(m.type) && !fixedMov
 for (let i = 0; i < 10; ++i) cases.push(randomCase(pick(physicalMoves), {burned: true}));
 for (let i = 0; i < 10; ++i) cases.push(randomCase(pick(physicalMoves), {screen: true}));
 for (let i = 0; i < 10; ++i) cases.push(randomCase(pick(specialMoves), {screen: true}));
+// Reflect on a raised Defense past 1023: the scaled figure wraps around 256.
+for (const defender of ['Cloyster', 'Onix', 'Golem']) {
+  cases.push(randomCase(pick(physicalMoves), {
+    defender, defenderLevel: 100, defenderPreset: 'Maximum', defenderStage: between(3, 6), screen: true,
+  }));
+}
 // Fixed damage, immune types included.
 for (let i = 0; i < 12; ++i) cases.push(randomCase(gen.moves.get(fixedMoves[i % 4].toLowerCase().replace(/ /g, ''))));
 cases.push(randomCase(gen.moves.get('seismictoss'), {defender: 'Gengar'}));
@@ -140,6 +148,7 @@ const header = [
   '# Reference damage rolls for the first-generation games, written by tools/turnref/generate.js.',
   '# attacker|level|preset|defender|level|preset|move|attacker stage|defender stage|burned|screen|normal rolls|critical rolls',
   '# Stages are those of the stats the move uses; screen is Reflect or Light Screen, as the move meets.',
+  '# Normal rolls "-": the library counts every use of that move as a critical hit.',
 ];
 const lines = cases.map((c) => [
   c.attacker, c.attackerLevel, c.attackerPreset, c.defender, c.defenderLevel, c.defenderPreset, c.move,

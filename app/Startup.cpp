@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QSet>
 #include <QTimer>
@@ -153,6 +154,9 @@ void describeApplication()
     // Also for what Qt builds itself (the notes boxes' documents, menus, message boxes): else it
     // loads the desktop's own font besides ours.
     QApplication::setFont(form::defaultFont());
+    // Spin boxes and other Qt-drawn figures write numbers as the program reads them, full stop
+    // and no grouping, whatever the desktop's language.
+    QLocale::setDefault(QLocale::c());
 }
 
 void installBenchProbe(Runtime& runtime)

@@ -3,7 +3,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 
 namespace battle {
 namespace {
@@ -77,9 +76,11 @@ std::string numberToText(double value)
 {
     if (value == 0)
         return "0"; // never "-0"
+    // to_chars is %.15g as the C locale writes it, whatever locale the desktop has set.
     char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.15g", value);
-    return buffer;
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    return {buffer, result.ptr};
 }
 
 double wholePart(double x) { return std::floor(x); }

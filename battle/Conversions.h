@@ -12,7 +12,8 @@ namespace battle {
 // double's range included, is no number (std::nullopt); it never throws.
 std::optional<double> textToNumber(std::string_view text);
 
-// Up to 15 significant digits, no trailing zeros, no decimal point for whole values.
+// Up to 15 significant digits, no trailing zeros, no decimal point for whole values; a full stop
+// as the decimal point and no grouping whatever the locale.
 std::string numberToText(double value);
 
 // The largest whole number not greater than x (2.7 gives 2, -2.3 gives -3).

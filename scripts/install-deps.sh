@@ -9,7 +9,12 @@ packages=(
     fonts-dejavu-core fonts-liberation xvfb xauth
     clang-14 libclang-rt-14-dev
     desktop-file-utils appstream dpkg-dev file
+    locales
 )
+
+# The suite runs once more under a desktop locale that writes decimals with a comma.
+comma_locale="de_DE.UTF-8"
+
 
 missing=()
 for package in "${packages[@]}"; do
@@ -18,15 +23,22 @@ for package in "${packages[@]}"; do
     fi
 done
 
-if ((${#missing[@]} == 0)); then
-    exit 0
-fi
-
-echo "Installing: ${missing[*]}"
 sudo=()
 if ((EUID != 0)); then
     sudo=(sudo)
 fi
-export DEBIAN_FRONTEND=noninteractive
-"${sudo[@]}" apt-get update -qq
-"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+
+if ((${#missing[@]} > 0)); then
+    echo "Installing: ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    "${sudo[@]}" apt-get update -qq
+    "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+if ! locale -a 2>/dev/null | grep -qix "${comma_locale/UTF-8/utf8}"; then
+    echo "Generating the $comma_locale locale"
+    "${sudo[@]}" sed -i "s/^# *\($comma_locale UTF-8\)/\1/" /etc/locale.gen
+    grep -qx "$comma_locale UTF-8" /etc/locale.gen ||
+        echo "$comma_locale UTF-8" | "${sudo[@]}" tee -a /etc/locale.gen >/dev/null
+    "${sudo[@]}" locale-gen >/dev/null
+fi

@@ -9,6 +9,7 @@
 #include "windows/damage/DamageWindow.h"
 #include "windows/splash/SplashWindow.h"
 #include "windows/trainer/TrainerSheet.h"
+#include "windows/turn/TurnWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -36,6 +37,8 @@ QWidget* createDamageWindow(Runtime& runtime)
                      [&runtime] { runtime.showWindow(QStringLiteral("Acc")); });
     QObject::connect(window, &DamageWindow::criticalFinderRequested, window,
                      [&runtime] { runtime.showWindow(QStringLiteral("CH")); });
+    QObject::connect(window, &DamageWindow::battleTurnRequested, window,
+                     [&runtime] { runtime.showWindow(QStringLiteral("Turn")); });
     return window;
 }
 
@@ -95,7 +98,7 @@ private:
                 QTimer::singleShot(0, qApp, &QCoreApplication::quit);
             }
         } else if (name == QLatin1String("FrmDamage")) {
-            m_waiting = {"Acc", "CH", "Tab1", "Tab2"};
+            m_waiting = {"Acc", "CH", "Tab1", "Tab2", "Turn"};
             QTimer::singleShot(0, this, &BenchProbe::openTools);
         } else if (m_waiting.isEmpty()) {
             std::printf("vmhwm %ld\n", peakResidentKb());
@@ -116,7 +119,7 @@ private:
     void openTools()
     {
         QWidget* main = m_runtime.openWindow(QStringLiteral("FrmDamage"));
-        for (const char* entry : {"mnuAcc", "mnuCH", "mnuPT"})
+        for (const char* entry : {"mnuAcc", "mnuCH", "mnuPT", "mnuTurn"})
             main->findChild<QAction*>(QLatin1String(entry))->trigger();
     }
 
@@ -142,6 +145,7 @@ void registerWindows(Runtime& runtime)
                            [&runtime] { return new TrainerSheet(runtime, Trainer::First); });
     runtime.registerWindow(QStringLiteral("Tab2"),
                            [&runtime] { return new TrainerSheet(runtime, Trainer::Second); });
+    runtime.registerWindow(QStringLiteral("Turn"), [&runtime] { return new TurnWindow(runtime); });
 }
 
 void describeApplication()

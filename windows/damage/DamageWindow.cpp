@@ -251,6 +251,7 @@ void DamageWindow::buildMenus()
     m_mnuPT = named(mnuWin->addAction(tr("Pokémon Tracking")), "mnuPT", Qt::CTRL | Qt::Key_T);
     m_mnuAcc = named(mnuWin->addAction(tr("Accuracy Finder")), "mnuAcc", Qt::CTRL | Qt::Key_A);
     m_mnuCH = named(mnuWin->addAction(tr("Critical Hit Finder")), "mnuCH", Qt::CTRL | Qt::Key_H);
+    m_mnuTurn = named(mnuWin->addAction(tr("Battle Turn")), "mnuTurn", Qt::CTRL | Qt::Key_B);
 
     QMenu* mnuEdit = bar->addMenu(tr("Edit"));
     mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
@@ -261,7 +262,7 @@ void DamageWindow::buildMenus()
     m_mnuCP = named(mnuCopy->addAction(tr("Copy Poison")), "mnuCP");
 
     // Ctrl+A and its siblings must reach the menu even from a text field, which would take them.
-    new WindowShortcutFilter(this, {m_mnuPT, m_mnuAcc, m_mnuCH});
+    new WindowShortcutFilter(this, {m_mnuPT, m_mnuAcc, m_mnuCH, m_mnuTurn});
 }
 
 void DamageWindow::loadLists()
@@ -294,6 +295,7 @@ void DamageWindow::connectHandlers()
     connect(m_mnuPT, &QAction::triggered, this, &DamageWindow::trackingRequested);
     connect(m_mnuAcc, &QAction::triggered, this, &DamageWindow::accuracyFinderRequested);
     connect(m_mnuCH, &QAction::triggered, this, &DamageWindow::criticalFinderRequested);
+    connect(m_mnuTurn, &QAction::triggered, this, &DamageWindow::battleTurnRequested);
     connect(m_mnuCC, &QAction::triggered, this, &DamageWindow::onMnuCcTriggered);
     connect(m_mnuCN, &QAction::triggered, this, &DamageWindow::onMnuCnTriggered);
     connect(m_mnuCP, &QAction::triggered, this, &DamageWindow::onMnuCpTriggered);

@@ -31,6 +31,7 @@ signals:
     void trackingRequested();
     void accuracyFinderRequested();
     void criticalFinderRequested();
+    void battleTurnRequested();
 
 private:
     void buildControls();
@@ -77,6 +78,7 @@ private:
     QAction* m_mnuPT = nullptr;
     QAction* m_mnuAcc = nullptr;
     QAction* m_mnuCH = nullptr;
+    QAction* m_mnuTurn = nullptr;
     QAction* m_mnuCC = nullptr;
     QAction* m_mnuCN = nullptr;
     QAction* m_mnuCP = nullptr;

@@ -5,6 +5,7 @@
 #include "windows/critical/CriticalWindow.h"
 #include "windows/damage/DamageWindow.h"
 #include "windows/trainer/TrainerSheet.h"
+#include "windows/turn/TurnWindow.h"
 
 #include <QAbstractButton>
 #include <QTabBar>
@@ -77,6 +78,8 @@ std::unique_ptr<QWidget> build(Runtime& runtime, const QString& name)
         return std::make_unique<AccuracyWindow>(runtime);
     if (name == "CH")
         return std::make_unique<CriticalWindow>(runtime);
+    if (name == "Turn")
+        return std::make_unique<TurnWindow>(runtime);
     return std::make_unique<TrainerSheet>(runtime,
                                           name == "Tab1" ? Trainer::First : Trainer::Second);
 }
@@ -125,6 +128,7 @@ void TestAccessibility::every_control_has_a_name_of_its_own_data()
     QTest::newRow("critical hit finder") << "CH";
     QTest::newRow("first trainer sheet") << "Tab1";
     QTest::newRow("second trainer sheet") << "Tab2";
+    QTest::newRow("battle turn") << "Turn";
 }
 
 void TestAccessibility::every_control_has_a_name_of_its_own()

@@ -20,6 +20,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSet>
+#include <QSpinBox>
 #include <QTimer>
 #include <QWindow>
 
@@ -351,6 +352,7 @@ struct HandlerTimes {
     std::vector<double> work2;
     std::vector<double> counter;
     std::vector<double> attackButton;
+    std::vector<double> turnRecompute;
 };
 
 HandlerTimes timeHandlers(QtRuntime& runtime)
@@ -417,6 +419,24 @@ HandlerTimes timeHandlers(QtRuntime& runtime)
     auto* attackButton = find<QPushButton>(critical, "Command1");
     times.attackButton = timeHandler([attackButton](int) { attackButton->click(); });
     expectFilled(find<QLineEdit>(critical, "Text2")->text(), "Text2 after Attack!");
+
+    // The heaviest recomputation: a 2-5 strike move against the most HP there is, with critical
+    // hits, so the KO odds convolve the widest distributions.
+    QWidget* turn = runtime.openWindow(QStringLiteral("Turn"));
+    for (const auto& [list, item] : {std::pair{"AttackerSpecies", "Persian"},
+                                     {"DefenderSpecies", "Chansey"},
+                                     {"Move", "Fury Swipes"}}) {
+        auto* combo = find<QComboBox>(turn, list);
+        combo->setCurrentIndex(combo->findText(QLatin1String(item)));
+        emit combo->activated(combo->currentIndex());
+    }
+    find<QSpinBox>(turn, "AttackerLevel")->setValue(100);
+    find<QSpinBox>(turn, "DefenderLevel")->setValue(100);
+    expectText(QString::number(find<QSpinBox>(turn, "DefenderHp")->value()), QStringLiteral("703"),
+               "DefenderHp of Chansey at 100");
+    auto* stage = find<QSpinBox>(turn, "AttackerStage");
+    times.turnRecompute = timeHandler([stage](int repeat) { stage->setValue(repeat % 2); });
+    expectFilled(find<QLineEdit>(turn, "KO")->text(), "KO after a stage change");
     return times;
 }
 
@@ -452,6 +472,8 @@ int main(int argc, char* argv[])
         timeOpening(program, find<QAction>(main, "mnuCH"), {QStringLiteral("CH")});
     const auto trackingOpenings = timeOpening(program, find<QAction>(main, "mnuPT"),
                                               {QStringLiteral("Tab1"), QStringLiteral("Tab2")});
+    const auto turnOpenings =
+        timeOpening(program, find<QAction>(main, "mnuTurn"), {QStringLiteral("Turn")});
     const HandlerTimes handlers = timeHandlers(program.runtime);
     if (program.guard.boxesSeen() > 0)
         giveUp(QStringLiteral("%1 message boxes appeared").arg(program.guard.boxesSeen()));
@@ -463,6 +485,7 @@ int main(int argc, char* argv[])
     std::printf("  Accuracy Finder openings:          %s\n", listed(accuracyOpenings).c_str());
     std::printf("  Critical Hit Finder openings:      %s\n", listed(criticalOpenings).c_str());
     std::printf("  Pokemon Tracking openings:         %s\n", listed(trackingOpenings).c_str());
+    std::printf("  Battle Turn openings:              %s\n", listed(turnOpenings).c_str());
     std::printf("  (openings closed and deleted in between; handlers %d times each, repaints "
                 "untimed)\n\n",
                 handlerRepeats);
@@ -477,6 +500,8 @@ int main(int argc, char* argv[])
     held &= reportHandler("handler: key typed into attack", handlers.typedKey);
     held &= reportHandler("handler: Work2 (succ 30)", handlers.work2);
     held &= reportHandler("handler: plusaccur / minusaccur", handlers.counter);
+    held &= reportMedian("Battle Turn opened and painted", turnOpenings, finderBoundMs);
     held &= reportHandler("handler: Attack! (Electrode)", handlers.attackButton);
+    held &= reportHandler("handler: Battle Turn recomputed (stage)", handlers.turnRecompute);
     return held ? 0 : 1;
 }

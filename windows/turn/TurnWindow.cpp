@@ -109,11 +109,29 @@ constexpr form::AccessibleRow accessibleRows[] = {
 // clang-format on
 
 constexpr const char* tabOrder[] = {
-    "AttackerSpecies", "AttackerLevel", "AttackerPreset", "AttackerStage", "Burned",
-    "DefenderSpecies", "DefenderLevel", "DefenderPreset", "DefenderStage", "DefenderHp",
-    "Screen",          "Move",          "AccuracyStage",  "EvasionStage",  "Roll",
-    "Info",            "HitChance",     "CritChance",     "Range",         "Rolls",
-    "CritRolls",       "KO",            "Outcome",
+    "AttackerSpecies",
+    "AttackerLevel",
+    "AttackerPreset",
+    "AttackerStage",
+    "Burned",
+    "DefenderSpecies",
+    "DefenderLevel",
+    "DefenderPreset",
+    "DefenderStage",
+    "DefenderHp",
+    "Screen",
+    "Move",
+    "AccuracyStage",
+    "EvasionStage",
+    "Roll",
+    "Info",
+    "HitChance",
+    "CritChance",
+    "Range",
+    "Rolls",
+    "CritRolls",
+    "KO",
+    "Outcome",
 };
 
 QString fromStd(std::string_view text)
@@ -230,8 +248,8 @@ void TurnWindow::connectEvents()
         connect(list, &QComboBox::activated, this, &TurnWindow::onDefenderChanged);
         connect(list->lineEdit(), &QLineEdit::textEdited, this, &TurnWindow::onDefenderChanged);
     }
-    for (QSpinBox* spin : {m_attackerLevel, m_attackerStage, m_defenderStage, m_accuracyStage,
-                           m_evasionStage})
+    for (QSpinBox* spin :
+         {m_attackerLevel, m_attackerStage, m_defenderStage, m_accuracyStage, m_evasionStage})
         connect(spin, &QSpinBox::valueChanged, this, &TurnWindow::recompute);
     connect(m_defenderLevel, &QSpinBox::valueChanged, this, &TurnWindow::onDefenderChanged);
     connect(m_defenderHp, &QSpinBox::valueChanged, this, &TurnWindow::onDefenderHpEdited);
@@ -344,8 +362,8 @@ void TurnWindow::onRollClicked()
         m_runtime.showMessage(this, tr("Choose both Pokémon, their presets and a move first."));
         return;
     }
-    const game::TurnOutcome outcome = game::rollTurn(*turn, game::computeTurn(*turn),
-                                                     [this] { return m_runtime.draw(); });
+    const game::TurnOutcome outcome =
+        game::rollTurn(*turn, game::computeTurn(*turn), [this] { return m_runtime.draw(); });
     writeOutput(m_outcome, game::outcomeText(outcome));
     emit turnRolled(outcome.damage);
 }

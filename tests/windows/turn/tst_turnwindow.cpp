@@ -48,7 +48,7 @@ void TestTurnWindow::opens_on_maximum_presets_with_every_figure_filled()
     QCOMPARE(window()->windowTitle(), "Battle Turn");
     QCOMPARE(items(list("AttackerPreset")), QStringList({"Maximum", "Enemy trainer"}));
     QCOMPARE(text(window(), "DefenderPreset"), "Maximum");
-    QCOMPARE(spin("DefenderHp")->value(), 151); // Bulbasaur at 50: 91 + 50 + 10
+    QCOMPARE(spin("DefenderHp")->value(), 151);        // Bulbasaur at 50: 91 + 50 + 10
     QVERIFY(!items(list("Move")).contains("Psywave")); // the attack list lacks it
     for (const char* output : {"HitChance", "CritChance", "Rolls", "CritRolls", "Range", "KO"})
         QVERIFY2(!text(window(), output).isEmpty(), output);
@@ -121,9 +121,9 @@ void TestTurnWindow::works_from_the_keyboard_alone()
     showActive(window());
     QCOMPARE(QApplication::focusWidget(), list("AttackerSpecies"));
     fixture::retype(list("AttackerSpecies"), "Persian");
-    for (const char* next : {"AttackerLevel", "AttackerPreset", "AttackerStage", "Burned",
-                             "DefenderSpecies", "DefenderLevel", "DefenderPreset", "DefenderStage",
-                             "DefenderHp", "Screen", "Move"}) {
+    for (const char* next :
+         {"AttackerLevel", "AttackerPreset", "AttackerStage", "Burned", "DefenderSpecies",
+          "DefenderLevel", "DefenderPreset", "DefenderStage", "DefenderHp", "Screen", "Move"}) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         const QWidget* focus = QApplication::focusWidget();
         QVERIFY2(focus == find(window(), next) || focus->parentWidget() == find(window(), next),

@@ -34,46 +34,46 @@ constexpr const char* infoText =
 constexpr form::ControlRow controlRows[] = {
     // name                 kind                 container        caption                    left   top  width height
     {"FrameAttacker",       Kind::Frame,         nullptr,         "Attacker",                 120,  120, 4320, 2850},
-    {"LblAttackerSpecies",  Kind::Label,         "FrameAttacker", "Species",                  150,  360, 1500,  300},
+    {"LblAttackerSpecies",  Kind::Label,         "FrameAttacker", "Species",                  150,  405, 1500,  300},
     {"AttackerSpecies",     Kind::Combo,         "FrameAttacker", nullptr,                   1680,  330, 2460,  330},
-    {"LblAttackerLevel",    Kind::Label,         "FrameAttacker", "Level",                    150,  780, 1500,  300},
+    {"LblAttackerLevel",    Kind::Label,         "FrameAttacker", "Level",                    150,  825, 1500,  300},
     {"AttackerLevel",       Kind::SpinBox,       "FrameAttacker", nullptr,                   1680,  750, 1050,  330},
-    {"LblAttackerPreset",   Kind::Label,         "FrameAttacker", "Preset",                   150, 1200, 1500,  300},
+    {"LblAttackerPreset",   Kind::Label,         "FrameAttacker", "Preset",                   150, 1245, 1500,  300},
     {"AttackerPreset",      Kind::Combo,         "FrameAttacker", nullptr,                   1680, 1170, 2460,  330},
-    {"LblAttackerStage",    Kind::Label,         "FrameAttacker", "Attacking stat stage",     150, 1620, 1500,  300},
+    {"LblAttackerStage",    Kind::Label,         "FrameAttacker", "Attacking stat stage",     150, 1665, 1500,  300},
     {"AttackerStage",       Kind::SpinBox,       "FrameAttacker", nullptr,                   1680, 1590, 1050,  330},
     {"Burned",              Kind::CheckBox,      "FrameAttacker", "&Burned",                  150, 2010, 3000,  330},
     {"FrameDefender",       Kind::Frame,         nullptr,         "Defender",                4560,  120, 4320, 2850},
-    {"LblDefenderSpecies",  Kind::Label,         "FrameDefender", "Species",                  150,  360, 1500,  300},
+    {"LblDefenderSpecies",  Kind::Label,         "FrameDefender", "Species",                  150,  405, 1500,  300},
     {"DefenderSpecies",     Kind::Combo,         "FrameDefender", nullptr,                   1680,  330, 2460,  330},
-    {"LblDefenderLevel",    Kind::Label,         "FrameDefender", "Level",                    150,  780, 1500,  300},
+    {"LblDefenderLevel",    Kind::Label,         "FrameDefender", "Level",                    150,  825, 1500,  300},
     {"DefenderLevel",       Kind::SpinBox,       "FrameDefender", nullptr,                   1680,  750, 1050,  330},
-    {"LblDefenderPreset",   Kind::Label,         "FrameDefender", "Preset",                   150, 1200, 1500,  300},
+    {"LblDefenderPreset",   Kind::Label,         "FrameDefender", "Preset",                   150, 1245, 1500,  300},
     {"DefenderPreset",      Kind::Combo,         "FrameDefender", nullptr,                   1680, 1170, 2460,  330},
-    {"LblDefenderStage",    Kind::Label,         "FrameDefender", "Defending stat stage",     150, 1620, 1500,  300},
+    {"LblDefenderStage",    Kind::Label,         "FrameDefender", "Defending stat stage",     150, 1665, 1500,  300},
     {"DefenderStage",       Kind::SpinBox,       "FrameDefender", nullptr,                   1680, 1590, 1050,  330},
-    {"LblDefenderHp",       Kind::Label,         "FrameDefender", "Current HP",               150, 2040, 1500,  300},
+    {"LblDefenderHp",       Kind::Label,         "FrameDefender", "Current HP",               150, 2085, 1500,  300},
     {"DefenderHp",          Kind::SpinBox,       "FrameDefender", nullptr,                   1680, 2010, 1050,  330},
     {"Screen",              Kind::CheckBox,      "FrameDefender", "Reflect / Light &Screen",  150, 2430, 3000,  330},
     {"FrameMove",           Kind::Frame,         nullptr,         "Move",                     120, 3060, 8760,  810},
-    {"LblMove",             Kind::Label,         "FrameMove",     "Move",                     150,  360,  600,  300},
+    {"LblMove",             Kind::Label,         "FrameMove",     "Move",                     150,  405,  600,  300},
     {"Move",                Kind::Combo,         "FrameMove",     nullptr,                    780,  330, 3000,  330},
-    {"LblAccuracyStage",    Kind::Label,         "FrameMove",     "Accuracy stage",          4050,  360, 1425,  300},
+    {"LblAccuracyStage",    Kind::Label,         "FrameMove",     "Accuracy stage",          4050,  405, 1425,  300},
     {"AccuracyStage",       Kind::SpinBox,       "FrameMove",     nullptr,                   5520,  330,  900,  330},
-    {"LblEvasionStage",     Kind::Label,         "FrameMove",     "Evasion stage",           6600,  360, 1275,  300},
+    {"LblEvasionStage",     Kind::Label,         "FrameMove",     "Evasion stage",           6600,  405, 1275,  300},
     {"EvasionStage",        Kind::SpinBox,       "FrameMove",     nullptr,                   7800,  330,  825,  330},
     {"FrameResult",         Kind::Frame,         nullptr,         "One use",                  120, 3990, 8760, 2640},
-    {"LblHitChance",        Kind::Label,         "FrameResult",   "Hit chance",               150,  360, 1050,  300},
+    {"LblHitChance",        Kind::Label,         "FrameResult",   "Hit chance",               150,  405, 1050,  300},
     {"HitChance",           Kind::ReadOnlyField, "FrameResult",   nullptr,                   1260,  330, 1050,  330},
-    {"LblCritChance",       Kind::Label,         "FrameResult",   "Critical hit chance",     2490,  360, 1500,  300},
+    {"LblCritChance",       Kind::Label,         "FrameResult",   "Critical hit chance",     2490,  405, 1500,  300},
     {"CritChance",          Kind::ReadOnlyField, "FrameResult",   nullptr,                   4020,  330, 1050,  330},
-    {"LblRange",            Kind::Label,         "FrameResult",   "Range",                   5250,  360,  600,  300},
+    {"LblRange",            Kind::Label,         "FrameResult",   "Range",                   5250,  405,  600,  300},
     {"Range",               Kind::ReadOnlyField, "FrameResult",   nullptr,                   5910,  330, 2700,  330},
-    {"LblRolls",            Kind::Label,         "FrameResult",   "Normal hit",               150,  780, 1050,  300},
+    {"LblRolls",            Kind::Label,         "FrameResult",   "Normal hit",               150,  825, 1050,  300},
     {"Rolls",               Kind::ReadOnlyField, "FrameResult",   nullptr,                   1260,  750, 7350,  330},
-    {"LblCritRolls",        Kind::Label,         "FrameResult",   "Critical hit",             150, 1200, 1050,  300},
+    {"LblCritRolls",        Kind::Label,         "FrameResult",   "Critical hit",             150, 1245, 1050,  300},
     {"CritRolls",           Kind::ReadOnlyField, "FrameResult",   nullptr,                   1260, 1170, 7350,  330},
-    {"LblKO",               Kind::Label,         "FrameResult",   "KO within",                150, 1620, 1050,  300},
+    {"LblKO",               Kind::Label,         "FrameResult",   "KO within",                150, 1665, 1050,  300},
     {"KO",                  Kind::ReadOnlyField, "FrameResult",   nullptr,                   1260, 1590, 7350,  330},
     {"Roll",                Kind::Button,        "FrameResult",   "&Roll",                    150, 2070,  990,  390},
     {"Outcome",             Kind::ReadOnlyField, "FrameResult",   nullptr,                   1260, 2100, 5700,  330},
@@ -144,11 +144,12 @@ std::string textOf(const QComboBox* list)
     return form::comboText(list).toStdString();
 }
 
-// Long texts show from their start, not scrolled to their end.
+// Long texts show from their start, not scrolled to their end, and whole on hovering.
 void writeOutput(QLineEdit* field, const std::string& text)
 {
     field->setText(QString::fromStdString(text));
     field->setCursorPosition(0);
+    field->setToolTip(field->text()); // the rolls outrun the field's width
 }
 
 void chooseItem(QComboBox* list, const QString& name)

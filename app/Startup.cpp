@@ -7,6 +7,7 @@
 #include "windows/common/Form.h"
 #include "windows/critical/CriticalWindow.h"
 #include "windows/damage/DamageWindow.h"
+#include "windows/dex/DexWindow.h"
 #include "windows/splash/SplashWindow.h"
 #include "windows/trainer/TrainerSheet.h"
 #include "windows/turn/TurnWindow.h"
@@ -39,6 +40,30 @@ QWidget* createDamageWindow(Runtime& runtime)
                      [&runtime] { runtime.showWindow(QStringLiteral("CH")); });
     QObject::connect(window, &DamageWindow::battleTurnRequested, window,
                      [&runtime] { runtime.showWindow(QStringLiteral("Turn")); });
+    QObject::connect(window, &DamageWindow::dexRequested, window,
+                     [&runtime] { runtime.showWindow(QStringLiteral("Dex")); });
+    return window;
+}
+
+// The Pokédex writes into whichever main window is open when a Use button is pressed.
+QWidget* createDexWindow(Runtime& runtime)
+{
+    auto* window = new DexWindow(runtime);
+    const auto main = [&runtime] {
+        return qobject_cast<DamageWindow*>(runtime.openWindow(QStringLiteral("FrmDamage")));
+    };
+    QObject::connect(
+        window, &DexWindow::attackerChosen, window,
+        [main](int level, int attack, int special, const QString& type1, const QString& type2) {
+            if (DamageWindow* damage = main())
+                damage->useAttacker(level, attack, special, type1, type2);
+        });
+    QObject::connect(
+        window, &DexWindow::defenderChosen, window,
+        [main](int hp, int defense, int special, const QString& type1, const QString& type2) {
+            if (DamageWindow* damage = main())
+                damage->useDefender(hp, defense, special, type1, type2);
+        });
     return window;
 }
 
@@ -98,7 +123,7 @@ private:
                 QTimer::singleShot(0, qApp, &QCoreApplication::quit);
             }
         } else if (name == QLatin1String("FrmDamage")) {
-            m_waiting = {"Acc", "CH", "Tab1", "Tab2", "Turn"};
+            m_waiting = {"Acc", "CH", "Tab1", "Tab2", "Dex", "Turn"};
             QTimer::singleShot(0, this, &BenchProbe::openTools);
         } else if (m_waiting.isEmpty()) {
             std::printf("vmhwm %ld\n", peakResidentKb());
@@ -119,7 +144,7 @@ private:
     void openTools()
     {
         QWidget* main = m_runtime.openWindow(QStringLiteral("FrmDamage"));
-        for (const char* entry : {"mnuAcc", "mnuCH", "mnuPT", "mnuTurn"})
+        for (const char* entry : {"mnuAcc", "mnuCH", "mnuPT", "mnuDex", "mnuTurn"})
             main->findChild<QAction*>(QLatin1String(entry))->trigger();
     }
 
@@ -141,6 +166,7 @@ void registerWindows(Runtime& runtime)
                            [&runtime] { return new AccuracyWindow(runtime); });
     runtime.registerWindow(QStringLiteral("CH"),
                            [&runtime] { return new CriticalWindow(runtime); });
+    runtime.registerWindow(QStringLiteral("Dex"), [&runtime] { return createDexWindow(runtime); });
     runtime.registerWindow(QStringLiteral("Tab1"),
                            [&runtime] { return new TrainerSheet(runtime, Trainer::First); });
     runtime.registerWindow(QStringLiteral("Tab2"),

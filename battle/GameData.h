@@ -13,10 +13,12 @@
 namespace battle::game {
 
 // The fifteen Gen 1 types, spelt as the program's type lists spell them.
+// clang-format off
 enum class Type : std::uint8_t {
     Normal, Fighting, Flying, Poison, Ground, Rock, Bug, Ghost,
     Fire, Water, Grass, Electric, Psychic, Ice, Dragon,
 };
+// clang-format on
 std::string_view typeName(Type type);
 std::optional<Type> typeFromName(std::string_view name);
 
@@ -30,9 +32,10 @@ struct BaseStats {
     int hp, attack, defense, speed, special;
 };
 
+// The game's name as the battle community writes it ("Mr. Mime", "Nidoran-F", "Farfetch’d").
 struct Species {
-    int number;             // National Dex number, 1…151
-    std::string_view name;  // the game's name as the battle community writes it ("Mr. Mime", "Nidoran-F")
+    int number; // National Dex number, 1…151
+    std::string_view name;
     Type type1;
     std::optional<Type> type2; // empty for single-typed species
     BaseStats base;
@@ -44,15 +47,15 @@ enum class FixedDamage : std::uint8_t { None, Level, Constant, HalfHp, Psywave, 
 enum class MultiHit : std::uint8_t { Once, Twice, TwoToFive };
 
 struct Move {
-    int number;              // the game's move number, 1…165 (Struggle is 165)
-    std::string_view name;   // the game's name ("Thunder Shock", "Double Slap")
+    int number;            // the game's move number, 1…165 (Struggle is 165)
+    std::string_view name; // the game's name ("Thunder Shock", "Double Slap")
     Type type;
-    int power;               // 0: no damage from the formula
+    int power;                   // 0: no damage from the formula
     std::optional<int> accuracy; // percent; empty: never misses (Swift)
     int pp;
-    bool highCritical;       // Karate Chop, Razor Leaf, Crabhammer, Slash
+    bool highCritical; // Karate Chop, Razor Leaf, Crabhammer, Slash
     FixedDamage fixed;
-    int fixedAmount;         // the Constant kind's damage (Sonic Boom 20, Dragon Rage 40), else 0
+    int fixedAmount; // the Constant kind's damage (Sonic Boom 20, Dragon Rage 40), else 0
     MultiHit hits;
 };
 

@@ -74,8 +74,9 @@ std::string looseKey(std::string_view text)
     std::string key;
     for (std::size_t at = 0; at < text.size();) {
         const std::string_view rest = text.substr(at);
-        const auto sign = std::find_if(std::begin(signs), std::end(signs),
-                                       [rest](const auto& pair) { return rest.starts_with(pair.first); });
+        const auto sign =
+            std::find_if(std::begin(signs), std::end(signs),
+                         [rest](const auto& pair) { return rest.starts_with(pair.first); });
         if (sign != std::end(signs)) {
             key += sign->second;
             at += sign->first.size();

@@ -115,7 +115,8 @@ std::optional<Training> presetTraining(Preset preset)
 
 int scaleByStage(int value, int stage)
 {
-    const Ratio ratio = stageRatios[static_cast<std::size_t>(std::clamp(stage, minStage, maxStage) - minStage)];
+    const Ratio ratio =
+        stageRatios[static_cast<std::size_t>(std::clamp(stage, minStage, maxStage) - minStage)];
     return value * ratio.numerator / ratio.denominator;
 }
 

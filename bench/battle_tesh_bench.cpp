@@ -352,6 +352,8 @@ struct HandlerTimes {
     std::vector<double> work2;
     std::vector<double> counter;
     std::vector<double> attackButton;
+    std::vector<double> dexStage;
+    std::vector<double> dexSpecies;
     std::vector<double> turnRecompute;
 };
 
@@ -420,6 +422,28 @@ HandlerTimes timeHandlers(QtRuntime& runtime)
     times.attackButton = timeHandler([attackButton](int) { attackButton->click(); });
     expectFilled(find<QLineEdit>(critical, "Text2")->text(), "Text2 after Attack!");
 
+    // The Pokédex recomputes every figure on each change: a stage stepped, a letter typed.
+    QWidget* dex = runtime.openWindow(QStringLiteral("Dex"));
+    auto* species = find<QComboBox>(dex, "Species");
+    species->setEditText(QStringLiteral("Mewtwo"));
+    auto* stage = find<QSpinBox>(dex, "StageSpc");
+    times.dexStage = timeHandler([stage](int repeat) {
+        if (repeat % 2 == 0)
+            stage->stepUp();
+        else
+            stage->stepDown();
+    });
+    expectText(find<QLineEdit>(dex, "BattleSpc")->text(), QStringLiteral("205"),
+               "BattleSpc after as many steps up as down");
+    times.dexSpecies = timeHandler([species](int repeat) {
+        if (repeat % 2 == 0)
+            typeKey(species->lineEdit(), Qt::Key_Backspace, {});
+        else
+            typeKey(species->lineEdit(), Qt::Key_O, QStringLiteral("o"));
+    });
+    expectText(find<QLineEdit>(dex, "StatSpc")->text(), QStringLiteral("205"),
+               "StatSpc after as many letters as Backspaces");
+
     // The heaviest recomputation: a 2-5 strike move against the most HP there is, with critical
     // hits, so the KO odds convolve the widest distributions.
     QWidget* turn = runtime.openWindow(QStringLiteral("Turn"));
@@ -434,8 +458,9 @@ HandlerTimes timeHandlers(QtRuntime& runtime)
     find<QSpinBox>(turn, "DefenderLevel")->setValue(100);
     expectText(QString::number(find<QSpinBox>(turn, "DefenderHp")->value()), QStringLiteral("703"),
                "DefenderHp of Chansey at 100");
-    auto* stage = find<QSpinBox>(turn, "AttackerStage");
-    times.turnRecompute = timeHandler([stage](int repeat) { stage->setValue(repeat % 2); });
+    auto* attackerStage = find<QSpinBox>(turn, "AttackerStage");
+    times.turnRecompute =
+        timeHandler([attackerStage](int repeat) { attackerStage->setValue(repeat % 2); });
     expectFilled(find<QLineEdit>(turn, "KO")->text(), "KO after a stage change");
     return times;
 }
@@ -472,6 +497,8 @@ int main(int argc, char* argv[])
         timeOpening(program, find<QAction>(main, "mnuCH"), {QStringLiteral("CH")});
     const auto trackingOpenings = timeOpening(program, find<QAction>(main, "mnuPT"),
                                               {QStringLiteral("Tab1"), QStringLiteral("Tab2")});
+    const auto dexOpenings =
+        timeOpening(program, find<QAction>(main, "mnuDex"), {QStringLiteral("Dex")});
     const auto turnOpenings =
         timeOpening(program, find<QAction>(main, "mnuTurn"), {QStringLiteral("Turn")});
     const HandlerTimes handlers = timeHandlers(program.runtime);
@@ -485,6 +512,7 @@ int main(int argc, char* argv[])
     std::printf("  Accuracy Finder openings:          %s\n", listed(accuracyOpenings).c_str());
     std::printf("  Critical Hit Finder openings:      %s\n", listed(criticalOpenings).c_str());
     std::printf("  Pokemon Tracking openings:         %s\n", listed(trackingOpenings).c_str());
+    std::printf("  Pokedex openings:                  %s\n", listed(dexOpenings).c_str());
     std::printf("  Battle Turn openings:              %s\n", listed(turnOpenings).c_str());
     std::printf("  (openings closed and deleted in between; handlers %d times each, repaints "
                 "untimed)\n\n",
@@ -495,6 +523,7 @@ int main(int argc, char* argv[])
     held &= reportMedian("Critical Hit Finder opened and painted", criticalOpenings, finderBoundMs);
     held &=
         reportMedian("Pokemon Tracking: both sheets painted", trackingOpenings, trackingBoundMs);
+    held &= reportMedian("Pokedex opened and painted", dexOpenings, finderBoundMs);
     held &= reportHandler("handler: Work (worked example)", handlers.work);
     held &= reportHandler("handler: c1 choice (Flamethrower)", handlers.attackChoice);
     held &= reportHandler("handler: key typed into attack", handlers.typedKey);
@@ -502,6 +531,8 @@ int main(int argc, char* argv[])
     held &= reportHandler("handler: plusaccur / minusaccur", handlers.counter);
     held &= reportMedian("Battle Turn opened and painted", turnOpenings, finderBoundMs);
     held &= reportHandler("handler: Attack! (Electrode)", handlers.attackButton);
+    held &= reportHandler("handler: Pokedex stage stepped (Mewtwo)", handlers.dexStage);
+    held &= reportHandler("handler: Pokedex letter typed (Mewtwo)", handlers.dexSpecies);
     held &= reportHandler("handler: Battle Turn recomputed (stage)", handlers.turnRecompute);
     return held ? 0 : 1;
 }

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QSpinBox>
 #include <QTimer>
 
 #include <cstdio>
@@ -130,6 +131,14 @@ int main(int argc, char* argv[])
     runtime.scriptDraws({0.2f});
     click(critical, "Command1");
     saved &= save(critical, output, "critical-hit-finder.png");
+
+    find<QAction>(main, "mnuDex")->trigger();
+    QWidget* dex = runtime.openWindow("Dex");
+    choose(dex, "Species", "Mewtwo");
+    find<QSpinBox>(dex, "Level")->setValue(70);
+    find<QSpinBox>(dex, "StageSpc")->stepUp();
+    click(dex, "LightScreen");
+    saved &= save(dex, output, "pokedex.png");
 
     find<QAction>(main, "mnuPT")->trigger();
     QWidget* sheet = runtime.openWindow("Tab1");

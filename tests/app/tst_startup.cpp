@@ -51,7 +51,7 @@ void TestStartup::trigger(const char* action)
 void TestStartup::the_splash_alone_hands_over_to_the_main_window()
 {
     QVERIFY(m_runtime->openWindow("frmSplash"));
-    for (const char* name : {"FrmDamage", "Acc", "CH", "Tab1", "Tab2"})
+    for (const char* name : {"FrmDamage", "Acc", "CH", "Tab1", "Tab2", "Dex"})
         QVERIFY2(!m_runtime->openWindow(name), name);
     QMetaObject::invokeMethod(m_runtime->openWindow("frmSplash")->findChild<QTimer*>("Timer1"),
                               "timeout");
@@ -68,6 +68,7 @@ void TestStartup::menus_open_their_tools_data()
     QTest::newRow("accuracy")         << "mnuAcc" << QStringList{"Acc"}          << QStringList{};
     QTest::newRow("critical hit")     << "mnuCH"  << QStringList{"CH"}           << QStringList{};
     QTest::newRow("trainer tracking") << "mnuPT"  << QStringList{"Tab1", "Tab2"} << QStringList{"Trainer 1", "Trainer 2"};
+    QTest::newRow("pokédex")          << "mnuDex" << QStringList{"Dex"}          << QStringList{"Pokédex"};
     QTest::newRow("battle turn")      << "mnuTurn" << QStringList{"Turn"}        << QStringList{"Battle Turn"};
     // clang-format on
 }

@@ -167,8 +167,9 @@ void TestGameData::type_chart_keeps_the_gen_1_quirks()
     QVERIFY(from && to);
     QTEST(typeEffectTenths(*from, *to), "tenths");
     // Gen 1 splits physical and special by type.
-    QCOMPARE(isSpecialType(*from), QStringList({"Fire", "Water", "Grass", "Electric", "Psychic",
-                                                "Ice", "Dragon"}).contains(attacking));
+    QCOMPARE(isSpecialType(*from),
+             QStringList({"Fire", "Water", "Grass", "Electric", "Psychic", "Ice", "Dragon"})
+                 .contains(attacking));
 }
 
 void TestGameData::every_program_name_maps_and_spells_back()

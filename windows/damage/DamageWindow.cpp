@@ -33,6 +33,9 @@ constexpr int clientHeight = 4455;
 constexpr int creditsInterval = 3000; // ms
 constexpr int figureMaxLength = battle::damageFieldMaxLength;
 
+// What a type list shows until a type is chosen or typed.
+constexpr const char* typePrompt = "Select Type";
+
 // The blanks put each "Type" word over its list.
 constexpr const char* attackerTypes = "Type 1                          Type 2";
 constexpr const char* defenderTypes = "Type 1                               Type 2";
@@ -227,6 +230,7 @@ void DamageWindow::buildControls()
     m_poke2 = form::control<QComboBox>(client, QStringLiteral("poke2"));
     m_poke22 = form::control<QComboBox>(client, QStringLiteral("poke22"));
     m_work = form::control<QPushButton>(client, QStringLiteral("Work"));
+    m_label3 = form::control<QLabel>(client, QStringLiteral("Label3"));
     m_label10 = form::control<QLabel>(client, QStringLiteral("Label10"));
 
     // The narrow type lists are a pixel or two short of "Select Type" with the line edit's own
@@ -251,6 +255,7 @@ void DamageWindow::buildMenus()
     m_mnuPT = named(mnuWin->addAction(tr("Pokémon Tracking")), "mnuPT", Qt::CTRL | Qt::Key_T);
     m_mnuAcc = named(mnuWin->addAction(tr("Accuracy Finder")), "mnuAcc", Qt::CTRL | Qt::Key_A);
     m_mnuCH = named(mnuWin->addAction(tr("Critical Hit Finder")), "mnuCH", Qt::CTRL | Qt::Key_H);
+    m_mnuDex = named(mnuWin->addAction(tr("Pokédex")), "mnuDex", Qt::CTRL | Qt::Key_D);
     m_mnuTurn = named(mnuWin->addAction(tr("Battle Turn")), "mnuTurn", Qt::CTRL | Qt::Key_B);
 
     QMenu* mnuEdit = bar->addMenu(tr("Edit"));
@@ -262,7 +267,7 @@ void DamageWindow::buildMenus()
     m_mnuCP = named(mnuCopy->addAction(tr("Copy Poison")), "mnuCP");
 
     // Ctrl+A and its siblings must reach the menu even from a text field, which would take them.
-    new WindowShortcutFilter(this, {m_mnuPT, m_mnuAcc, m_mnuCH, m_mnuTurn});
+    new WindowShortcutFilter(this, {m_mnuPT, m_mnuAcc, m_mnuCH, m_mnuDex, m_mnuTurn});
 }
 
 void DamageWindow::loadLists()
@@ -295,6 +300,7 @@ void DamageWindow::connectHandlers()
     connect(m_mnuPT, &QAction::triggered, this, &DamageWindow::trackingRequested);
     connect(m_mnuAcc, &QAction::triggered, this, &DamageWindow::accuracyFinderRequested);
     connect(m_mnuCH, &QAction::triggered, this, &DamageWindow::criticalFinderRequested);
+    connect(m_mnuDex, &QAction::triggered, this, &DamageWindow::dexRequested);
     connect(m_mnuTurn, &QAction::triggered, this, &DamageWindow::battleTurnRequested);
     connect(m_mnuCC, &QAction::triggered, this, &DamageWindow::onMnuCcTriggered);
     connect(m_mnuCN, &QAction::triggered, this, &DamageWindow::onMnuCnTriggered);
@@ -384,6 +390,31 @@ void DamageWindow::onDefenseChanged()
 void DamageWindow::onDhpChanged()
 {
     checkNumberField(m_dhp, tr("Enter Numbers Only."));
+}
+
+void DamageWindow::useAttacker(int level, int attack, int special, const QString& type1,
+                               const QString& type2)
+{
+    // setText runs the fields' own checks, as typing does.
+    m_attack->setText(QString::number(chosenAttackIsSpecial() ? special : attack));
+    m_level->setText(QString::number(level));
+    m_poke1->setEditText(type1);
+    m_poke12->setEditText(type2.isEmpty() ? tr(typePrompt) : type2);
+}
+
+void DamageWindow::useDefender(int hp, int defense, int special, const QString& type1,
+                               const QString& type2)
+{
+    m_defense->setText(QString::number(chosenAttackIsSpecial() ? special : defense));
+    m_dhp->setText(QString::number(hp));
+    m_poke2->setEditText(type1);
+    m_poke22->setEditText(type2.isEmpty() ? tr(typePrompt) : type2);
+}
+
+// The reminder a choice from the attack list writes names the attack's class.
+bool DamageWindow::chosenAttackIsSpecial() const
+{
+    return m_label3->text() == toQString(battle::classReminderPrefix) + QStringLiteral("Special");
 }
 
 void DamageWindow::onTimer1Timeout()

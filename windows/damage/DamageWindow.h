@@ -27,10 +27,18 @@ class DamageWindow : public QMainWindow {
 public:
     explicit DamageWindow(Runtime& runtime, QWidget* parent = nullptr);
 
+    // Figures from the Pokédex, written as typing them would: the attacker's Attack (its Special
+    // when the chosen attack is special), level and types; the defender's Defense (or Special),
+    // HP and types. An empty second type puts that list back on its design text.
+    void useAttacker(int level, int attack, int special, const QString& type1,
+                     const QString& type2);
+    void useDefender(int hp, int defense, int special, const QString& type1, const QString& type2);
+
 signals:
     void trackingRequested();
     void accuracyFinderRequested();
     void criticalFinderRequested();
+    void dexRequested();
     void battleTurnRequested();
 
 private:
@@ -54,6 +62,7 @@ private:
 
     // Shows the field's message and empties it when its text is refused; true when it passes.
     bool checkNumberField(QLineEdit* field, const QString& message);
+    bool chosenAttackIsSpecial() const;
     void applyWrite(const battle::FieldWrite& write);
 
     Runtime& m_runtime;
@@ -72,12 +81,14 @@ private:
     QComboBox* m_poke2 = nullptr;
     QComboBox* m_poke22 = nullptr;
     QPushButton* m_work = nullptr;
+    QLabel* m_label3 = nullptr;
     QLabel* m_label10 = nullptr;
     QTimer* m_timer1 = nullptr;
     QAction* m_mnuExit = nullptr;
     QAction* m_mnuPT = nullptr;
     QAction* m_mnuAcc = nullptr;
     QAction* m_mnuCH = nullptr;
+    QAction* m_mnuDex = nullptr;
     QAction* m_mnuTurn = nullptr;
     QAction* m_mnuCC = nullptr;
     QAction* m_mnuCN = nullptr;

@@ -4,10 +4,12 @@
 #include "windows/accuracy/AccuracyWindow.h"
 #include "windows/critical/CriticalWindow.h"
 #include "windows/damage/DamageWindow.h"
+#include "windows/dex/DexWindow.h"
 #include "windows/trainer/TrainerSheet.h"
 #include "windows/turn/TurnWindow.h"
 
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QTabBar>
 
 #include <memory>
@@ -24,7 +26,7 @@ bool isInput(const QWidget* widget)
         return false;
     return qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QPlainTextEdit*>(widget) ||
            qobject_cast<const QComboBox*>(widget) || qobject_cast<const QAbstractButton*>(widget) ||
-           qobject_cast<const QTabBar*>(widget);
+           qobject_cast<const QTabBar*>(widget) || qobject_cast<const QAbstractSpinBox*>(widget);
 }
 
 // The trainer sheet page that holds the widget ("Page_3"), or an empty text for the window's own.
@@ -78,6 +80,8 @@ std::unique_ptr<QWidget> build(Runtime& runtime, const QString& name)
         return std::make_unique<AccuracyWindow>(runtime);
     if (name == "CH")
         return std::make_unique<CriticalWindow>(runtime);
+    if (name == "Dex")
+        return std::make_unique<DexWindow>(runtime);
     if (name == "Turn")
         return std::make_unique<TurnWindow>(runtime);
     return std::make_unique<TrainerSheet>(runtime,
@@ -128,6 +132,7 @@ void TestAccessibility::every_control_has_a_name_of_its_own_data()
     QTest::newRow("critical hit finder") << "CH";
     QTest::newRow("first trainer sheet") << "Tab1";
     QTest::newRow("second trainer sheet") << "Tab2";
+    QTest::newRow("pokédex") << "Dex";
     QTest::newRow("battle turn") << "Turn";
 }
 

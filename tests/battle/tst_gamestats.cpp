@@ -72,10 +72,8 @@ void TestGameStats::hp_dv_takes_one_bit_from_each_dv_data()
     QTest::addColumn<QList<int>>("dvs"); // Attack, Defense, Speed, Special
     QTest::addColumn<int>("hp");
     QTest::newRow("all even") << QList<int>{14, 12, 10, 0} << 0;
-    QTest::newRow("attack's bit is 8") << QList<int>{9, 8, 8, 8} << 8;
-    QTest::newRow("defense's bit is 4") << QList<int>{0, 1, 0, 0} << 4;
-    QTest::newRow("speed's bit is 2") << QList<int>{0, 0, 3, 0} << 2;
-    QTest::newRow("special's bit is 1") << QList<int>{0, 0, 0, 5} << 1;
+    QTest::newRow("defense 4 and special 1") << QList<int>{0, 1, 0, 5} << 5;
+    QTest::newRow("attack 8 and speed 2") << QList<int>{9, 8, 3, 8} << 10;
     QTest::newRow("all odd") << QList<int>{15, 15, 15, 15} << 15;
 }
 

@@ -11,6 +11,7 @@
 #include "windows/splash/SplashWindow.h"
 #include "windows/trainer/SheetKeeper.h"
 #include "windows/trainer/TrainerSheet.h"
+#include "windows/turn/TurnWindow.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -74,6 +75,8 @@ QWidget* createDamageWindow(Runtime& runtime)
                      });
     QObject::connect(window, &DamageWindow::restoreSheetsRequested, window,
                      [&runtime, window] { restoreSheets(runtime, window); });
+    QObject::connect(window, &DamageWindow::battleTurnRequested, window,
+                     [&runtime] { runtime.showWindow(QStringLiteral("Turn")); });
     QObject::connect(window, &DamageWindow::dexRequested, window,
                      [&runtime] { runtime.showWindow(QStringLiteral("Dex")); });
     return window;
@@ -118,6 +121,7 @@ void registerWindows(Runtime& runtime)
                            [&runtime] { return new TrainerSheet(runtime, Trainer::First); });
     runtime.registerWindow(QStringLiteral("Tab2"),
                            [&runtime] { return new TrainerSheet(runtime, Trainer::Second); });
+    runtime.registerWindow(QStringLiteral("Turn"), [&runtime] { return new TurnWindow(runtime); });
 }
 
 void describeApplication()

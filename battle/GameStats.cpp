@@ -113,11 +113,16 @@ std::optional<Training> presetTraining(Preset preset)
     return Training{row.dvs, {exp, exp, exp, exp, exp}};
 }
 
-int applyStage(int stat, int stage)
+int scaleByStage(int value, int stage)
 {
     const Ratio ratio =
         stageRatios[static_cast<std::size_t>(std::clamp(stage, minStage, maxStage) - minStage)];
-    return withinStatRange(stat * ratio.numerator / ratio.denominator);
+    return value * ratio.numerator / ratio.denominator;
+}
+
+int applyStage(int stat, int stage)
+{
+    return withinStatRange(scaleByStage(stat, stage));
 }
 
 BattleStats battleStats(const Stats& stats, const Stages& stages, const Conditions& conditions)

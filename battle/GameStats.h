@@ -67,6 +67,8 @@ struct BattleStats {
     bool operator==(const BattleStats&) const = default;
 };
 
+// The value times its stage's ratio, floored, unbounded: accuracy takes it so, and clamps later.
+int scaleByStage(int value, int stage);
 // The stat times its stage's ratio, floored, within 1…999.
 int applyStage(int stat, int stage);
 

@@ -358,6 +358,7 @@ struct HandlerTimes {
     std::vector<double> attackButton;
     std::vector<double> dexStage;
     std::vector<double> dexSpecies;
+    std::vector<double> turnRecompute;
 };
 
 HandlerTimes timeHandlers(QtRuntime& runtime)
@@ -446,6 +447,25 @@ HandlerTimes timeHandlers(QtRuntime& runtime)
     });
     expectText(find<QLineEdit>(dex, "StatSpc")->text(), QStringLiteral("205"),
                "StatSpc after as many letters as Backspaces");
+
+    // The heaviest recomputation: a 2-5 strike move against the most HP there is, with critical
+    // hits, so the KO odds convolve the widest distributions.
+    QWidget* turn = runtime.openWindow(QStringLiteral("Turn"));
+    for (const auto& [list, item] : {std::pair{"AttackerSpecies", "Persian"},
+                                     {"DefenderSpecies", "Chansey"},
+                                     {"Move", "Fury Swipes"}}) {
+        auto* combo = find<QComboBox>(turn, list);
+        combo->setCurrentIndex(combo->findText(QLatin1String(item)));
+        emit combo->activated(combo->currentIndex());
+    }
+    find<QSpinBox>(turn, "AttackerLevel")->setValue(100);
+    find<QSpinBox>(turn, "DefenderLevel")->setValue(100);
+    expectText(QString::number(find<QSpinBox>(turn, "DefenderHp")->value()), QStringLiteral("703"),
+               "DefenderHp of Chansey at 100");
+    auto* attackerStage = find<QSpinBox>(turn, "AttackerStage");
+    times.turnRecompute =
+        timeHandler([attackerStage](int repeat) { attackerStage->setValue(repeat % 2); });
+    expectFilled(find<QLineEdit>(turn, "KO")->text(), "KO after a stage change");
     return times;
 }
 
@@ -529,6 +549,8 @@ int main(int argc, char* argv[])
                                               {QStringLiteral("Tab1"), QStringLiteral("Tab2")});
     const auto dexOpenings =
         timeOpening(program, find<QAction>(main, "mnuDex"), {QStringLiteral("Dex")});
+    const auto turnOpenings =
+        timeOpening(program, find<QAction>(main, "mnuTurn"), {QStringLiteral("Turn")});
     const HandlerTimes handlers = timeHandlers(program.runtime);
     const SheetFileTimes sheetFiles = timeSheetFiles(program.runtime);
     if (program.guard.boxesSeen() > 0)
@@ -542,6 +564,7 @@ int main(int argc, char* argv[])
     std::printf("  Critical Hit Finder openings:      %s\n", listed(criticalOpenings).c_str());
     std::printf("  Pokemon Tracking openings:         %s\n", listed(trackingOpenings).c_str());
     std::printf("  Pokedex openings:                  %s\n", listed(dexOpenings).c_str());
+    std::printf("  Battle Turn openings:              %s\n", listed(turnOpenings).c_str());
     std::printf("  (openings closed and deleted in between; handlers %d times each, repaints "
                 "untimed)\n\n",
                 handlerRepeats);
@@ -557,6 +580,7 @@ int main(int argc, char* argv[])
     held &= reportHandler("handler: key typed into attack", handlers.typedKey);
     held &= reportHandler("handler: Work2 (succ 30)", handlers.work2);
     held &= reportHandler("handler: plusaccur / minusaccur", handlers.counter);
+    held &= reportMedian("Battle Turn opened and painted", turnOpenings, finderBoundMs);
     held &= reportHandler("handler: Attack! (Electrode)", handlers.attackButton);
     held &= reportMedian("full sheet saved", sheetFiles.save, sheetFileBoundMs);
     held &= reportMedian("full sheet opened", sheetFiles.open, sheetFileBoundMs);
@@ -564,5 +588,6 @@ int main(int argc, char* argv[])
                          sheetFileBoundMs);
     held &= reportHandler("handler: Pokedex stage stepped (Mewtwo)", handlers.dexStage);
     held &= reportHandler("handler: Pokedex letter typed (Mewtwo)", handlers.dexSpecies);
+    held &= reportHandler("handler: Battle Turn recomputed (stage)", handlers.turnRecompute);
     return held ? 0 : 1;
 }

@@ -77,7 +77,7 @@ private:
                 QTimer::singleShot(0, qApp, &QCoreApplication::quit);
             }
         } else if (name == QLatin1String("FrmDamage")) {
-            m_waiting = {"Acc", "CH", "Tab1", "Tab2", "Dex"};
+            m_waiting = {"Acc", "CH", "Tab1", "Tab2", "Dex", "Turn"};
             QTimer::singleShot(0, this, &StartupProbe::openTools);
         } else if (m_waiting.isEmpty()) {
             std::printf("vmhwm %ld\n", peakResidentKb());
@@ -98,7 +98,7 @@ private:
     void openTools()
     {
         QWidget* main = m_runtime.openWindow(QStringLiteral("FrmDamage"));
-        for (const char* entry : {"mnuAcc", "mnuCH", "mnuPT", "mnuDex"})
+        for (const char* entry : {"mnuAcc", "mnuCH", "mnuPT", "mnuDex", "mnuTurn"})
             main->findChild<QAction*>(QLatin1String(entry))->trigger();
     }
 

@@ -144,5 +144,14 @@ int main(int argc, char* argv[])
     QWidget* sheet = runtime.openWindow("Tab1");
     fillTrainerSheet(sheet);
     saved &= save(sheet, output, "trainer-sheet.png");
+
+    find<QAction>(main, "mnuTurn")->trigger();
+    QWidget* turn = runtime.openWindow("Turn");
+    choose(turn, "AttackerSpecies", "Persian");
+    choose(turn, "DefenderSpecies", "Chansey");
+    choose(turn, "Move", "Slash");
+    runtime.scriptDraws({0.2f, 0.9f, 0.5f, 0.5f});
+    click(turn, "Roll");
+    saved &= save(turn, output, "battle-turn.png");
     return saved ? 0 : 1;
 }

@@ -69,6 +69,7 @@ void TestStartup::menus_open_their_tools_data()
     QTest::newRow("critical hit")     << "mnuCH"  << QStringList{"CH"}           << QStringList{};
     QTest::newRow("trainer tracking") << "mnuPT"  << QStringList{"Tab1", "Tab2"} << QStringList{"Trainer 1", "Trainer 2"};
     QTest::newRow("pokédex")          << "mnuDex" << QStringList{"Dex"}          << QStringList{"Pokédex"};
+    QTest::newRow("battle turn")      << "mnuTurn" << QStringList{"Turn"}        << QStringList{"Battle Turn"};
     // clang-format on
 }
 

@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 
 namespace form {
 namespace {
@@ -73,6 +74,8 @@ QWidget* createControl(Kind kind, const QString& caption, int heightTwips, QWidg
         picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return picture;
     }
+    case Kind::SpinBox:
+        return new QSpinBox(parent);
     }
     return nullptr;
 }
@@ -129,6 +132,8 @@ void describe(QWidget* control, const QString& caption)
     // A screen reader follows the typing into a list's edit part, so that part needs the name too.
     if (auto* list = qobject_cast<QComboBox*>(control); list && list->lineEdit())
         list->lineEdit()->setAccessibleName(name);
+    else if (auto* spin = qobject_cast<QSpinBox*>(control))
+        spin->findChild<QLineEdit*>()->setAccessibleName(name);
 }
 
 void describeControls(const QWidget* window, std::span<const AccessibleRow> rows,

@@ -28,6 +28,7 @@ enum class Kind {
     CheckBox,
     OptionButton, // QRadioButton
     Picture,      // QLabel that shows a pixmap
+    SpinBox,      // QSpinBox; the window sets its range
 };
 
 struct ControlRow {

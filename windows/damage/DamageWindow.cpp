@@ -263,6 +263,7 @@ void DamageWindow::buildMenus()
     m_criticalItem =
         named(mnuWin->addAction(tr("Critical Hit Finder")), "mnuCH", Qt::CTRL | Qt::Key_H);
     m_dexItem = named(mnuWin->addAction(tr("Pokédex")), "mnuDex", Qt::CTRL | Qt::Key_D);
+    m_turnItem = named(mnuWin->addAction(tr("Battle Turn")), "mnuTurn", Qt::CTRL | Qt::Key_B);
     m_metronomeItem =
         named(mnuWin->addAction(tr("Metronome")), "mnuMetronome", Qt::CTRL | Qt::Key_M);
 
@@ -278,7 +279,8 @@ void DamageWindow::buildMenus()
 
     // Ctrl+A and its siblings must reach the menu even from a text field, which would take them.
     new WindowShortcutFilter(
-        this, {m_trackingItem, m_accuracyItem, m_criticalItem, m_dexItem, m_metronomeItem});
+        this, {m_trackingItem, m_accuracyItem, m_criticalItem, m_dexItem, m_turnItem,
+               m_metronomeItem});
 }
 
 void DamageWindow::loadLists()
@@ -313,6 +315,7 @@ void DamageWindow::connectHandlers()
     connect(m_accuracyItem, &QAction::triggered, this, &DamageWindow::accuracyFinderRequested);
     connect(m_criticalItem, &QAction::triggered, this, &DamageWindow::criticalFinderRequested);
     connect(m_dexItem, &QAction::triggered, this, &DamageWindow::dexRequested);
+    connect(m_turnItem, &QAction::triggered, this, &DamageWindow::battleTurnRequested);
     connect(m_metronomeItem, &QAction::triggered, this, &DamageWindow::onMetronomeTriggered);
     connect(m_copyCriticalItem, &QAction::triggered, this, &DamageWindow::onCopyCriticalTriggered);
     connect(m_copyNormalItem, &QAction::triggered, this, &DamageWindow::onCopyNormalTriggered);

@@ -46,6 +46,7 @@ signals:
     void teamCommandRequested(int trainer, TeamCommand command);
     void restoreSheetsRequested();
     void dexRequested();
+    void battleTurnRequested();
     // After Metronome chose a move in the attack list: the game's name of the move.
     void metronomeChose(const QString& gameMove);
 
@@ -100,6 +101,7 @@ private:
     QAction* m_accuracyItem = nullptr;
     QAction* m_criticalItem = nullptr;
     QAction* m_dexItem = nullptr;
+    QAction* m_turnItem = nullptr;
     QAction* m_metronomeItem = nullptr;
     QAction* m_copyCriticalItem = nullptr;
     QAction* m_copyNormalItem = nullptr;

@@ -6,6 +6,7 @@
 #include "windows/damage/DamageWindow.h"
 #include "windows/dex/DexWindow.h"
 #include "windows/trainer/TrainerSheet.h"
+#include "windows/turn/TurnWindow.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
@@ -81,6 +82,8 @@ std::unique_ptr<QWidget> build(Runtime& runtime, const QString& name)
         return std::make_unique<CriticalWindow>(runtime);
     if (name == "Dex")
         return std::make_unique<DexWindow>(runtime);
+    if (name == "Turn")
+        return std::make_unique<TurnWindow>(runtime);
     return std::make_unique<TrainerSheet>(runtime,
                                           name == "Tab1" ? Trainer::First : Trainer::Second);
 }
@@ -130,6 +133,7 @@ void TestAccessibility::every_control_has_a_name_of_its_own_data()
     QTest::newRow("first trainer sheet") << "Tab1";
     QTest::newRow("second trainer sheet") << "Tab2";
     QTest::newRow("pokédex") << "Dex";
+    QTest::newRow("battle turn") << "Turn";
 }
 
 void TestAccessibility::every_control_has_a_name_of_its_own()

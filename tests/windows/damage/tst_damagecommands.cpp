@@ -170,15 +170,18 @@ void TestDamageCommands::submenu_shortcuts_reach_past_text_fields_and_exit_ends(
     QSignalSpy tracking(window(), &DamageWindow::trackingRequested);
     QSignalSpy accuracy(window(), &DamageWindow::accuracyFinderRequested);
     QSignalSpy critical(window(), &DamageWindow::criticalFinderRequested);
+    QSignalSpy turn(window(), &DamageWindow::battleTurnRequested);
     showActive(window());
-    const std::pair<const char*, Qt::Key> presses[] = {
-        {"attack", Qt::Key_A}, {"c1", Qt::Key_A}, {"Text1", Qt::Key_T}, {"poke2", Qt::Key_H}};
+    const std::pair<const char*, Qt::Key> presses[] = {{"attack", Qt::Key_A}, {"c1", Qt::Key_A},
+                                                       {"Text1", Qt::Key_T},  {"poke2", Qt::Key_H},
+                                                       {"level", Qt::Key_B}};
     for (const auto& [focus, key] : presses) {
         find(window(), focus)->setFocus();
         QTest::keyClick(find(window(), focus), key, Qt::ControlModifier);
     }
-    QCOMPARE(QList<int>({int(tracking.count()), int(accuracy.count()), int(critical.count())}),
-             QList<int>({1, 2, 1}));
+    QCOMPARE(QList<int>({int(tracking.count()), int(accuracy.count()), int(critical.count()),
+                         int(turn.count())}),
+             QList<int>({1, 2, 1, 1}));
     QCOMPARE(runtime().endRequests(), 0);
     find<QAction>(window(), "mnuExit")->trigger();
     QCOMPARE(runtime().endRequests(), 1);

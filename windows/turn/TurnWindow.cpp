@@ -1,0 +1,375 @@
+// SPDX-License-Identifier: MIT
+#include "windows/turn/TurnWindow.h"
+
+#include "battle/AttackTable.h"
+#include "battle/GameData.h"
+#include "battle/GameStats.h"
+#include "battle/SpeciesTable.h"
+#include "runtime/Runtime.h"
+#include "windows/common/Form.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
+
+namespace {
+
+using form::Kind;
+namespace game = battle::game;
+
+constexpr int clientWidth = 9000; // twips
+constexpr int clientHeight = 6750;
+constexpr int defaultLevel = 50;
+
+constexpr const char* infoText =
+    "Battle Turn follows the first-generation games' own mechanics: the damage formula with its 39 "
+    "random rolls, each species' real critical-hit rate and the 1-in-256 miss of even a sure "
+    "move. The classic windows keep their own figures, so the two may differ. The KO odds are "
+    "exact, summed over every miss, hit and critical hit.";
+
+// clang-format off
+constexpr form::ControlRow controlRows[] = {
+    // name                 kind                 container        caption                    left   top  width height
+    {"FrameAttacker",       Kind::Frame,         nullptr,         "Attacker",                 120,  120, 4320, 2850},
+    {"LblAttackerSpecies",  Kind::Label,         "FrameAttacker", "Species",                  150,  405, 1500,  300},
+    {"AttackerSpecies",     Kind::Combo,         "FrameAttacker", nullptr,                   1680,  330, 2460,  330},
+    {"LblAttackerLevel",    Kind::Label,         "FrameAttacker", "Level",                    150,  825, 1500,  300},
+    {"AttackerLevel",       Kind::SpinBox,       "FrameAttacker", nullptr,                   1680,  750, 1050,  330},
+    {"LblAttackerPreset",   Kind::Label,         "FrameAttacker", "Preset",                   150, 1245, 1500,  300},
+    {"AttackerPreset",      Kind::Combo,         "FrameAttacker", nullptr,                   1680, 1170, 2460,  330},
+    {"LblAttackerStage",    Kind::Label,         "FrameAttacker", "Attacking stat stage",     150, 1665, 1500,  300},
+    {"AttackerStage",       Kind::SpinBox,       "FrameAttacker", nullptr,                   1680, 1590, 1050,  330},
+    {"Burned",              Kind::CheckBox,      "FrameAttacker", "&Burned",                  150, 2010, 3000,  330},
+    {"FrameDefender",       Kind::Frame,         nullptr,         "Defender",                4560,  120, 4320, 2850},
+    {"LblDefenderSpecies",  Kind::Label,         "FrameDefender", "Species",                  150,  405, 1500,  300},
+    {"DefenderSpecies",     Kind::Combo,         "FrameDefender", nullptr,                   1680,  330, 2460,  330},
+    {"LblDefenderLevel",    Kind::Label,         "FrameDefender", "Level",                    150,  825, 1500,  300},
+    {"DefenderLevel",       Kind::SpinBox,       "FrameDefender", nullptr,                   1680,  750, 1050,  330},
+    {"LblDefenderPreset",   Kind::Label,         "FrameDefender", "Preset",                   150, 1245, 1500,  300},
+    {"DefenderPreset",      Kind::Combo,         "FrameDefender", nullptr,                   1680, 1170, 2460,  330},
+    {"LblDefenderStage",    Kind::Label,         "FrameDefender", "Defending stat stage",     150, 1665, 1500,  300},
+    {"DefenderStage",       Kind::SpinBox,       "FrameDefender", nullptr,                   1680, 1590, 1050,  330},
+    {"LblDefenderHp",       Kind::Label,         "FrameDefender", "Current HP",               150, 2085, 1500,  300},
+    {"DefenderHp",          Kind::SpinBox,       "FrameDefender", nullptr,                   1680, 2010, 1050,  330},
+    {"Screen",              Kind::CheckBox,      "FrameDefender", "Reflect / Light &Screen",  150, 2430, 3000,  330},
+    {"FrameMove",           Kind::Frame,         nullptr,         "Move",                     120, 3060, 8760,  810},
+    {"LblMove",             Kind::Label,         "FrameMove",     "Move",                     150,  405,  600,  300},
+    {"Move",                Kind::Combo,         "FrameMove",     nullptr,                    780,  330, 3000,  330},
+    {"LblAccuracyStage",    Kind::Label,         "FrameMove",     "Accuracy stage",          4050,  405, 1425,  300},
+    {"AccuracyStage",       Kind::SpinBox,       "FrameMove",     nullptr,                   5520,  330,  900,  330},
+    {"LblEvasionStage",     Kind::Label,         "FrameMove",     "Evasion stage",           6600,  405, 1275,  300},
+    {"EvasionStage",        Kind::SpinBox,       "FrameMove",     nullptr,                   7800,  330,  825,  330},
+    {"FrameResult",         Kind::Frame,         nullptr,         "One use",                  120, 3990, 8760, 2640},
+    {"LblHitChance",        Kind::Label,         "FrameResult",   "Hit chance",               150,  405, 1050,  300},
+    {"HitChance",           Kind::ReadOnlyField, "FrameResult",   nullptr,                   1260,  330, 1050,  330},
+    {"LblCritChance",       Kind::Label,         "FrameResult",   "Critical hit chance",     2490,  405, 1500,  300},
+    {"CritChance",          Kind::ReadOnlyField, "FrameResult",   nullptr,                   4020,  330, 1050,  330},
+    {"LblRange",            Kind::Label,         "FrameResult",   "Range",                   5250,  405,  600,  300},
+    {"Range",               Kind::ReadOnlyField, "FrameResult",   nullptr,                   5910,  330, 2700,  330},
+    {"LblRolls",            Kind::Label,         "FrameResult",   "Normal hit",               150,  825, 1050,  300},
+    {"Rolls",               Kind::ReadOnlyField, "FrameResult",   nullptr,                   1260,  750, 7350,  330},
+    {"LblCritRolls",        Kind::Label,         "FrameResult",   "Critical hit",             150, 1245, 1050,  300},
+    {"CritRolls",           Kind::ReadOnlyField, "FrameResult",   nullptr,                   1260, 1170, 7350,  330},
+    {"LblKO",               Kind::Label,         "FrameResult",   "KO within",                150, 1665, 1050,  300},
+    {"KO",                  Kind::ReadOnlyField, "FrameResult",   nullptr,                   1260, 1590, 7350,  330},
+    {"Roll",                Kind::Button,        "FrameResult",   "&Roll",                    150, 2070,  990,  390},
+    {"Outcome",             Kind::ReadOnlyField, "FrameResult",   nullptr,                   1260, 2100, 5700,  330},
+    {"Info",                Kind::Button,        "FrameResult",   "&Info",                   7110, 2070, 1500,  390},
+};
+
+constexpr form::AccessibleRow accessibleRows[] = {
+    // control         name                         description                                                       label
+    {"AttackerSpecies", "Attacker species",         nullptr,                                                          "LblAttackerSpecies"},
+    {"AttackerLevel",   "Attacker level",           nullptr,                                                          "LblAttackerLevel"},
+    {"AttackerPreset",  "Attacker preset",          "Its DVs and stat experience",                                    "LblAttackerPreset"},
+    {"AttackerStage",   "Attacking stat stage",     "Stage of the stat the move attacks with, -6 to +6",              "LblAttackerStage"},
+    {"Burned",          "Attacker burned",          "Halves Attack for physical moves",                               nullptr},
+    {"DefenderSpecies", "Defender species",         nullptr,                                                          "LblDefenderSpecies"},
+    {"DefenderLevel",   "Defender level",           nullptr,                                                          "LblDefenderLevel"},
+    {"DefenderPreset",  "Defender preset",          "Its DVs and stat experience",                                    "LblDefenderPreset"},
+    {"DefenderStage",   "Defending stat stage",     "Stage of the stat the move meets, -6 to +6",                     "LblDefenderStage"},
+    {"DefenderHp",      "Defender's current HP",    "Follows its maximum HP until you change it",                     "LblDefenderHp"},
+    {"Screen",          "Reflect or Light Screen",  "Whichever meets the move's class",                               nullptr},
+    {"Move",            "Move",                     nullptr,                                                          "LblMove"},
+    {"AccuracyStage",   "Accuracy stage",           "The attacker's, -6 to +6",                                       "LblAccuracyStage"},
+    {"EvasionStage",    "Evasion stage",            "The defender's, -6 to +6",                                       "LblEvasionStage"},
+    {"HitChance",       "Hit chance",               "In percent",                                                     "LblHitChance"},
+    {"CritChance",      "Critical hit chance",      "In percent",                                                     "LblCritChance"},
+    {"Range",           "Damage range",             "Lowest to highest of a normal hit, and its share of the current HP", "LblRange"},
+    {"Rolls",           "Normal hit damage",        "Every equally likely amount of one strike, ascending",           "LblRolls"},
+    {"CritRolls",       "Critical hit damage",      "Every equally likely amount of one strike, ascending",           "LblCritRolls"},
+    {"KO",              "KO chance",                "Chance to faint the defender within 1, 2, 3 and 4 uses",         "LblKO"},
+    {"Roll",            "Roll",                     "Rolls one turn",                                                 nullptr},
+    {"Outcome",         "Outcome",                  "What the rolled turn gave",                                      nullptr},
+    {"Info",            "Info",                     "What this window computes",                                      nullptr},
+};
+// clang-format on
+
+constexpr const char* tabOrder[] = {
+    "AttackerSpecies",
+    "AttackerLevel",
+    "AttackerPreset",
+    "AttackerStage",
+    "Burned",
+    "DefenderSpecies",
+    "DefenderLevel",
+    "DefenderPreset",
+    "DefenderStage",
+    "DefenderHp",
+    "Screen",
+    "Move",
+    "AccuracyStage",
+    "EvasionStage",
+    "Roll",
+    "Info",
+    "HitChance",
+    "CritChance",
+    "Range",
+    "Rolls",
+    "CritRolls",
+    "KO",
+    "Outcome",
+};
+
+QString fromStd(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string textOf(const QComboBox* list)
+{
+    return form::comboText(list).toStdString();
+}
+
+// Long texts show from their start, not scrolled to their end, and whole on hovering.
+void writeOutput(QLineEdit* field, const std::string& text)
+{
+    field->setText(QString::fromStdString(text));
+    field->setCursorPosition(0);
+    field->setToolTip(field->text()); // the rolls outrun the field's width
+}
+
+void chooseItem(QComboBox* list, const QString& name)
+{
+    const int index = list->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index >= 0)
+        list->setCurrentIndex(index);
+}
+
+} // namespace
+
+TurnWindow::TurnWindow(Runtime& runtime, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_runtime(runtime)
+{
+    setObjectName(QStringLiteral("Turn"));
+    setWindowTitle(QStringLiteral("Battle Turn"));
+    setFont(form::defaultFont());
+    form::setFixedClientSize(this, clientWidth, clientHeight);
+    buildControls();
+    fillLists();
+    connectEvents();
+    onDefenderChanged();
+    m_attackerSpecies->setFocus();
+}
+
+void TurnWindow::buildControls()
+{
+    form::build(this, controlRows);
+    form::describeControls(this, accessibleRows);
+    for (std::size_t i = 1; i < std::size(tabOrder); ++i)
+        setTabOrder(form::control<QWidget>(this, QString::fromLatin1(tabOrder[i - 1])),
+                    form::control<QWidget>(this, QString::fromLatin1(tabOrder[i])));
+
+    m_attackerSpecies = form::control<QComboBox>(this, "AttackerSpecies");
+    m_attackerLevel = form::control<QSpinBox>(this, "AttackerLevel");
+    m_attackerPreset = form::control<QComboBox>(this, "AttackerPreset");
+    m_attackerStage = form::control<QSpinBox>(this, "AttackerStage");
+    m_burned = form::control<QCheckBox>(this, "Burned");
+    m_defenderSpecies = form::control<QComboBox>(this, "DefenderSpecies");
+    m_defenderLevel = form::control<QSpinBox>(this, "DefenderLevel");
+    m_defenderPreset = form::control<QComboBox>(this, "DefenderPreset");
+    m_defenderStage = form::control<QSpinBox>(this, "DefenderStage");
+    m_defenderHp = form::control<QSpinBox>(this, "DefenderHp");
+    m_screen = form::control<QCheckBox>(this, "Screen");
+    m_move = form::control<QComboBox>(this, "Move");
+    m_accuracyStage = form::control<QSpinBox>(this, "AccuracyStage");
+    m_evasionStage = form::control<QSpinBox>(this, "EvasionStage");
+    m_hitChance = form::control<QLineEdit>(this, "HitChance");
+    m_critChance = form::control<QLineEdit>(this, "CritChance");
+    m_rolls = form::control<QLineEdit>(this, "Rolls");
+    m_critRolls = form::control<QLineEdit>(this, "CritRolls");
+    m_range = form::control<QLineEdit>(this, "Range");
+    m_ko = form::control<QLineEdit>(this, "KO");
+    m_outcome = form::control<QLineEdit>(this, "Outcome");
+
+    for (QSpinBox* level : {m_attackerLevel, m_defenderLevel}) {
+        level->setRange(game::minLevel, game::maxLevel);
+        level->setValue(defaultLevel);
+    }
+    for (QSpinBox* stage : {m_attackerStage, m_defenderStage, m_accuracyStage, m_evasionStage})
+        stage->setRange(game::minStage, game::maxStage);
+    m_defenderHp->setRange(1, game::maxStat);
+}
+
+void TurnWindow::fillLists()
+{
+    QStringList species;
+    for (const battle::SpeciesRow& row : battle::speciesRows())
+        species << fromStd(row.name);
+    m_attackerSpecies->addItems(species);
+    m_defenderSpecies->addItems(species);
+
+    // Only presets that set every figure: this window has no fields for DVs of its own.
+    QStringList presets;
+    for (const game::Preset preset : game::allPresets) {
+        if (game::presetTraining(preset))
+            presets << fromStd(game::presetName(preset));
+    }
+    m_attackerPreset->addItems(presets);
+    m_defenderPreset->addItems(presets);
+
+    QStringList moves;
+    for (const battle::AttackRow& row : battle::attackRows()) {
+        if (game::moveForProgramName(row.key))
+            moves << fromStd(row.key);
+    }
+    m_move->addItems(moves);
+}
+
+void TurnWindow::connectEvents()
+{
+    for (QComboBox* list : {m_attackerSpecies, m_attackerPreset, m_move}) {
+        connect(list, &QComboBox::activated, this, &TurnWindow::recompute);
+        connect(list->lineEdit(), &QLineEdit::textEdited, this, &TurnWindow::recompute);
+    }
+    for (QComboBox* list : {m_defenderSpecies, m_defenderPreset}) {
+        connect(list, &QComboBox::activated, this, &TurnWindow::onDefenderChanged);
+        connect(list->lineEdit(), &QLineEdit::textEdited, this, &TurnWindow::onDefenderChanged);
+    }
+    for (QSpinBox* spin :
+         {m_attackerLevel, m_attackerStage, m_defenderStage, m_accuracyStage, m_evasionStage})
+        connect(spin, &QSpinBox::valueChanged, this, &TurnWindow::recompute);
+    connect(m_defenderLevel, &QSpinBox::valueChanged, this, &TurnWindow::onDefenderChanged);
+    connect(m_defenderHp, &QSpinBox::valueChanged, this, &TurnWindow::onDefenderHpEdited);
+    for (QCheckBox* box : {m_burned, m_screen})
+        connect(box, &QCheckBox::toggled, this, &TurnWindow::recompute);
+    connect(form::control<QPushButton>(this, "Roll"), &QPushButton::clicked, this,
+            &TurnWindow::onRollClicked);
+    connect(form::control<QPushButton>(this, "Info"), &QPushButton::clicked, this,
+            &TurnWindow::onInfoClicked);
+}
+
+void TurnWindow::setAttackerSpecies(const QString& name)
+{
+    chooseItem(m_attackerSpecies, name);
+    recompute();
+}
+
+void TurnWindow::setDefenderSpecies(const QString& name)
+{
+    chooseItem(m_defenderSpecies, name);
+    onDefenderChanged();
+}
+
+void TurnWindow::setMove(const QString& name)
+{
+    chooseItem(m_move, name);
+    recompute();
+}
+
+void TurnWindow::setDefenderHp(int hp)
+{
+    m_hpFollowsMaximum = false;
+    m_defenderHp->setValue(hp);
+    recompute();
+}
+
+void TurnWindow::onDefenderChanged()
+{
+    if (m_hpFollowsMaximum) {
+        if (const auto defender = fighter(m_defenderSpecies, m_defenderLevel, m_defenderPreset)) {
+            const QSignalBlocker following(m_defenderHp);
+            m_defenderHp->setValue(defender->stats.hp);
+        }
+    }
+    recompute();
+}
+
+void TurnWindow::onDefenderHpEdited()
+{
+    m_hpFollowsMaximum = false;
+    recompute();
+}
+
+std::optional<game::Fighter> TurnWindow::fighter(const QComboBox* species, const QSpinBox* level,
+                                                 const QComboBox* preset) const
+{
+    const game::Species* found = game::speciesForProgramName(textOf(species));
+    const std::optional<game::Preset> chosen = game::presetFromName(textOf(preset));
+    const std::optional<game::Training> training =
+        chosen ? game::presetTraining(*chosen) : std::nullopt;
+    if (!found || !training)
+        return std::nullopt;
+    return game::Fighter{
+        found, level->value(),
+        game::computeStats(found->base, training->dvs, training->statExp, level->value())};
+}
+
+std::optional<game::TurnInputs> TurnWindow::inputs() const
+{
+    const auto attacker = fighter(m_attackerSpecies, m_attackerLevel, m_attackerPreset);
+    const auto defender = fighter(m_defenderSpecies, m_defenderLevel, m_defenderPreset);
+    const game::Move* move = game::moveForProgramName(textOf(m_move));
+    if (!attacker || !defender || !move)
+        return std::nullopt;
+    return game::TurnInputs{
+        .attacker = *attacker,
+        .defender = *defender,
+        .move = move,
+        .attackerStage = m_attackerStage->value(),
+        .defenderStage = m_defenderStage->value(),
+        .accuracyStage = m_accuracyStage->value(),
+        .evasionStage = m_evasionStage->value(),
+        .burned = m_burned->isChecked(),
+        .screen = m_screen->isChecked(),
+        .defenderHp = m_defenderHp->value(),
+    };
+}
+
+void TurnWindow::recompute()
+{
+    const auto turn = inputs();
+    if (!turn) {
+        for (QLineEdit* field : {m_hitChance, m_critChance, m_rolls, m_critRolls, m_range, m_ko})
+            field->clear();
+        return;
+    }
+    const game::TurnFigures figures = game::computeTurn(*turn);
+    writeOutput(m_hitChance, game::chanceText(figures.hitIn256));
+    writeOutput(m_critChance, game::chanceText(figures.criticalIn256));
+    writeOutput(m_rolls, game::rollsText(figures.normalRolls));
+    writeOutput(m_critRolls, game::rollsText(figures.criticalRolls));
+    writeOutput(m_range, game::rangeText(figures, turn->defenderHp));
+    writeOutput(m_ko, game::koText(figures));
+}
+
+void TurnWindow::onRollClicked()
+{
+    const auto turn = inputs();
+    if (!turn) {
+        m_runtime.showMessage(this, tr("Choose both Pokémon, their presets and a move first."));
+        return;
+    }
+    const game::TurnOutcome outcome =
+        game::rollTurn(*turn, game::computeTurn(*turn), [this] { return m_runtime.draw(); });
+    writeOutput(m_outcome, game::outcomeText(outcome));
+    emit turnRolled(outcome.damage);
+}
+
+void TurnWindow::onInfoClicked()
+{
+    m_runtime.showMessage(this, tr(infoText), Runtime::MessageStyle::Information);
+}

@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "battle/GameTurn.h"
+
+#include <QWidget>
+
+#include <optional>
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QSpinBox;
+class Runtime;
+
+// Battle Turn: what one use of a move does as the first-generation games compute it — hit and
+// critical chances, every damage roll and the odds of fainting the defender — recomputed on every
+// change of the inputs, and a rolled turn on demand. The rules are in battle/GameTurn.
+class TurnWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TurnWindow(Runtime& runtime, QWidget* parent = nullptr);
+
+    // Names as the program's lists spell them; a name the list lacks changes nothing.
+    void setAttackerSpecies(const QString& name);
+    void setDefenderSpecies(const QString& name);
+    void setMove(const QString& name);
+    // Counts as the user's own edit: the HP no longer follows the defender's maximum.
+    void setDefenderHp(int hp);
+
+signals:
+    // After each rolled turn, with the damage it dealt (0 for a miss).
+    void turnRolled(int damage);
+
+private:
+    void buildControls();
+    void fillLists();
+    void connectEvents();
+
+    void onDefenderChanged();
+    void onDefenderHpEdited();
+    void recompute();
+    void onRollClicked();
+    void onInfoClicked();
+
+    // What the inputs name; std::nullopt while a list's text names nothing in it.
+    std::optional<battle::game::TurnInputs> inputs() const;
+    std::optional<battle::game::Fighter> fighter(const QComboBox* species, const QSpinBox* level,
+                                                 const QComboBox* preset) const;
+
+    Runtime& m_runtime;
+    QComboBox* m_attackerSpecies = nullptr;
+    QSpinBox* m_attackerLevel = nullptr;
+    QComboBox* m_attackerPreset = nullptr;
+    QSpinBox* m_attackerStage = nullptr;
+    QCheckBox* m_burned = nullptr;
+    QComboBox* m_defenderSpecies = nullptr;
+    QSpinBox* m_defenderLevel = nullptr;
+    QComboBox* m_defenderPreset = nullptr;
+    QSpinBox* m_defenderStage = nullptr;
+    QSpinBox* m_defenderHp = nullptr;
+    QCheckBox* m_screen = nullptr;
+    QComboBox* m_move = nullptr;
+    QSpinBox* m_accuracyStage = nullptr;
+    QSpinBox* m_evasionStage = nullptr;
+    QLineEdit* m_hitChance = nullptr;
+    QLineEdit* m_critChance = nullptr;
+    QLineEdit* m_rolls = nullptr;
+    QLineEdit* m_critRolls = nullptr;
+    QLineEdit* m_range = nullptr;
+    QLineEdit* m_ko = nullptr;
+    QLineEdit* m_outcome = nullptr;
+    bool m_hpFollowsMaximum = true;
+};

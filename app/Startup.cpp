@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "app/Startup.h"
 
+#include "battle/Conversions.h"
+#include "battle/GameData.h"
+#include "battle/SheetRecord.h"
 #include "runtime/Runtime.h"
 #include "windows/accuracy/AccuracyWindow.h"
 #include "windows/common/AppIcon.h"
@@ -9,6 +12,7 @@
 #include "windows/damage/DamageWindow.h"
 #include "windows/dex/DexWindow.h"
 #include "windows/splash/SplashWindow.h"
+#include "windows/trainer/DefenderLink.h"
 #include "windows/trainer/SheetKeeper.h"
 #include "windows/trainer/TrainerSheet.h"
 #include "windows/turn/TurnWindow.h"
@@ -16,6 +20,8 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QLocale>
+
+#include <limits>
 
 namespace {
 
@@ -57,9 +63,88 @@ void restoreSheets(Runtime& runtime, QWidget* mainWindow)
         runtime.showMessage(mainWindow, QStringLiteral("No sheet has been kept yet."));
 }
 
+DamageWindow* openMain(Runtime& runtime)
+{
+    return qobject_cast<DamageWindow*>(runtime.openWindow(QStringLiteral("FrmDamage")));
+}
+
+TurnWindow* openTurn(Runtime& runtime)
+{
+    return qobject_cast<TurnWindow*>(runtime.openWindow(QStringLiteral("Turn")));
+}
+
+// The page last used as defender is the main window's to remember: it lives as long as the program.
+DefenderLink* defenderLink(Runtime& runtime)
+{
+    DamageWindow* main = openMain(runtime);
+    return main ? main->findChild<DefenderLink*>() : nullptr;
+}
+
+// The species as Battle Turn's lists spell it, when the page names one of the 151.
+QString turnSpecies(const battle::PageRecord& page)
+{
+    const battle::game::Species* species = battle::game::findSpeciesLoosely(page.species);
+    return species ? form::fromStd(battle::game::programNameOf(*species)) : QString();
+}
+
+// A page feeds the main window's figures and Battle Turn's species and current HP; what the
+// page leaves empty stays as it is.
+void useAsAttacker(Runtime& runtime, TrainerSheet* sheet, int page)
+{
+    const battle::PageRecord record = sheet->pageRecord(page);
+    if (DamageWindow* main = openMain(runtime))
+        main->useSheetAttacker(record);
+    if (TurnWindow* turn = openTurn(runtime); turn && !turnSpecies(record).isEmpty())
+        turn->setAttackerSpecies(turnSpecies(record));
+}
+
+void useAsDefender(Runtime& runtime, TrainerSheet* sheet, int page)
+{
+    const battle::PageRecord record = sheet->pageRecord(page);
+    if (DefenderLink* link = defenderLink(runtime))
+        link->remember(sheet, page);
+    if (DamageWindow* main = openMain(runtime))
+        main->useSheetDefender(record);
+    if (TurnWindow* turn = openTurn(runtime)) {
+        if (!turnSpecies(record).isEmpty())
+            turn->setDefenderSpecies(turnSpecies(record));
+        const std::optional<double> hp = battle::textToNumber(record.hp);
+        if (hp && *hp >= 0 && *hp <= std::numeric_limits<int>::max())
+            turn->setDefenderHp(static_cast<int>(*hp));
+    }
+}
+
+QWidget* createSheet(Runtime& runtime, Trainer trainer)
+{
+    auto* sheet = new TrainerSheet(runtime, trainer);
+    QObject::connect(sheet, &TrainerSheet::usedAsAttacker, sheet,
+                     [&runtime, sheet](int page) { useAsAttacker(runtime, sheet, page); });
+    QObject::connect(sheet, &TrainerSheet::usedAsDefender, sheet,
+                     [&runtime, sheet](int page) { useAsDefender(runtime, sheet, page); });
+    return sheet;
+}
+
+QWidget* createTurnWindow(Runtime& runtime)
+{
+    auto* window = new TurnWindow(runtime);
+    QObject::connect(window, &TurnWindow::damageApplied, window, [&runtime, window](int damage) {
+        if (DefenderLink* link = defenderLink(runtime))
+            link->applyDamage(damage, window);
+    });
+    return window;
+}
+
 QWidget* createDamageWindow(Runtime& runtime)
 {
     auto* window = new DamageWindow(runtime);
+    auto* link = new DefenderLink(runtime, window);
+    QObject::connect(window, &DamageWindow::statusApplied, link,
+                     [link, window](const QString& status) { link->applyStatus(status, window); });
+    QObject::connect(window, &DamageWindow::metronomeChoseAttack, window,
+                     [&runtime](const QString& attack) {
+                         if (TurnWindow* turn = openTurn(runtime))
+                             turn->setMove(attack);
+                     });
     // "Pokémon Tracking" shows Trainer 1 first so that Trainer 2 ends up in front.
     QObject::connect(window, &DamageWindow::trackingRequested, window, [&runtime] {
         runtime.showWindow(QStringLiteral("Tab1"));
@@ -118,10 +203,11 @@ void registerWindows(Runtime& runtime)
                            [&runtime] { return new CriticalWindow(runtime); });
     runtime.registerWindow(QStringLiteral("Dex"), [&runtime] { return createDexWindow(runtime); });
     runtime.registerWindow(QStringLiteral("Tab1"),
-                           [&runtime] { return new TrainerSheet(runtime, Trainer::First); });
+                           [&runtime] { return createSheet(runtime, Trainer::First); });
     runtime.registerWindow(QStringLiteral("Tab2"),
-                           [&runtime] { return new TrainerSheet(runtime, Trainer::Second); });
-    runtime.registerWindow(QStringLiteral("Turn"), [&runtime] { return new TurnWindow(runtime); });
+                           [&runtime] { return createSheet(runtime, Trainer::Second); });
+    runtime.registerWindow(QStringLiteral("Turn"),
+                           [&runtime] { return createTurnWindow(runtime); });
 }
 
 void describeApplication()

@@ -5,6 +5,8 @@
 #include "battle/CreditsTicker.h"
 #include "battle/Damage.h"
 #include "battle/Metronome.h"
+#include "battle/SheetRecord.h"
+#include "battle/SheetUpdates.h"
 #include "battle/TextCheck.h"
 #include "battle/TypeChart.h"
 #include "runtime/Runtime.h"
@@ -130,6 +132,19 @@ QAction* named(QAction* action, const char* name, const QKeySequence& shortcut =
     return action;
 }
 
+// As typing would, so the field's own checks run; an empty text leaves the field alone.
+void writeUnlessEmpty(QLineEdit* field, const std::string& text)
+{
+    if (!text.empty())
+        field->setText(QString::fromStdString(text));
+}
+
+void writeUnlessEmpty(QComboBox* list, const std::string& text)
+{
+    if (!text.empty())
+        list->setEditText(QString::fromStdString(text));
+}
+
 } // namespace
 
 DamageWindow::DamageWindow(Runtime& runtime, QWidget* parent)
@@ -249,6 +264,34 @@ void DamageWindow::buildTeamsMenu(QMenuBar* bar)
     connect(restore, &QAction::triggered, this, &DamageWindow::restoreSheetsRequested);
 }
 
+// A YES from the status changer can be carried onto the defender's sheet page: from the answer's
+// own context menu, or from the keyboard through Edit.
+void DamageWindow::buildStatusMenu(QMenu* edit)
+{
+    QMenu* apply = edit->addMenu(tr("Apply Status Change to Defender"));
+    apply->setObjectName(QStringLiteral("mnuApplyStatus"));
+    auto* answer = findChild<QLabel*>(QStringLiteral("YN"));
+    answer->setContextMenuPolicy(Qt::ActionsContextMenu);
+    for (std::string_view status : battle::statusChanges) {
+        const QString name = form::fromStd(status);
+        QAction* item = apply->addAction(name);
+        item->setObjectName(QStringLiteral("mnuApply") + name);
+        connect(item, &QAction::triggered, this, [this, name] { emit statusApplied(name); });
+        answer->addAction(item);
+        m_statusItems.append(item);
+    }
+    onAnswerChanged();
+    connect(m_statusChanger, &StatusChanger::answered, this, &DamageWindow::onAnswerChanged);
+}
+
+// Only a YES changes a status.
+void DamageWindow::onAnswerChanged()
+{
+    const bool yes = findChild<QLabel*>(QStringLiteral("YN"))->text() == QLatin1String("YES");
+    for (QAction* item : m_statusItems)
+        item->setEnabled(yes);
+}
+
 void DamageWindow::buildMenus()
 {
     QMenuBar* bar = menuBar();
@@ -276,6 +319,7 @@ void DamageWindow::buildMenus()
     m_copyCriticalItem = named(mnuCopy->addAction(tr("Copy Critical")), "mnuCC");
     m_copyNormalItem = named(mnuCopy->addAction(tr("Copy Normal")), "mnuCN");
     m_copyPoisonItem = named(mnuCopy->addAction(tr("Copy Poison")), "mnuCP");
+    buildStatusMenu(mnuEdit);
 
     // Ctrl+A and its siblings must reach the menu even from a text field, which would take them.
     new WindowShortcutFilter(
@@ -342,7 +386,7 @@ void DamageWindow::onMetronomeTriggered()
     else
         m_attackList->setEditText(name);
     emit m_attackList->activated(m_attackList->currentIndex());
-    emit metronomeChose(form::fromStd(move.name));
+    emit metronomeChoseAttack(name);
 }
 
 void DamageWindow::applyWrite(const battle::FieldWrite& write)
@@ -452,6 +496,23 @@ void DamageWindow::useDefender(int hp, int defense, int special, const QString& 
     m_defenderHp->setText(QString::number(hp));
     m_defenderType1->setEditText(type1);
     m_defenderType2->setEditText(type2.isEmpty() ? tr(typePrompt) : type2);
+}
+
+void DamageWindow::useSheetAttacker(const battle::PageRecord& page)
+{
+    const std::string& stat = chosenAttackIsSpecial() ? page.specialAttack : page.attack;
+    writeUnlessEmpty(m_attack, stat);
+    writeUnlessEmpty(m_attackerType1, page.type1);
+    writeUnlessEmpty(m_attackerType2, page.type2);
+}
+
+void DamageWindow::useSheetDefender(const battle::PageRecord& page)
+{
+    const std::string& stat = chosenAttackIsSpecial() ? page.specialDefense : page.defense;
+    writeUnlessEmpty(m_defense, stat);
+    writeUnlessEmpty(m_defenderHp, page.hp);
+    writeUnlessEmpty(m_defenderType1, page.type1);
+    writeUnlessEmpty(m_defenderType2, page.type2);
 }
 
 // The reminder a choice from the attack list writes names the attack's class.

@@ -21,6 +21,7 @@ class StatusChanger;
 
 namespace battle {
 struct FieldWrite;
+struct PageRecord;
 }
 
 // What the Teams menu asks of a trainer sheet.
@@ -38,6 +39,9 @@ public:
     void useAttacker(int level, int attack, int special, const QString& type1,
                      const QString& type2);
     void useDefender(int hp, int defense, int special, const QString& type1, const QString& type2);
+    // A trainer sheet's page, its texts as they stand; a field the page leaves empty stays as it is.
+    void useSheetAttacker(const battle::PageRecord& page);
+    void useSheetDefender(const battle::PageRecord& page);
 
 signals:
     void trackingRequested();
@@ -47,13 +51,17 @@ signals:
     void restoreSheetsRequested();
     void dexRequested();
     void battleTurnRequested();
-    // After Metronome chose a move in the attack list: the game's name of the move.
-    void metronomeChose(const QString& gameMove);
+    // After Metronome chose a move, with the attack list's text.
+    void metronomeChoseAttack(const QString& attack);
+    // A status change applied from the status changer's YES.
+    void statusApplied(const QString& status);
 
 private:
     void buildControls();
     void buildMenus();
     void buildTeamsMenu(QMenuBar* bar);
+    void buildStatusMenu(QMenu* edit);
+    void onAnswerChanged();
     void loadLists();
     void connectHandlers();
 
@@ -103,6 +111,7 @@ private:
     QAction* m_dexItem = nullptr;
     QAction* m_turnItem = nullptr;
     QAction* m_metronomeItem = nullptr;
+    QList<QAction*> m_statusItems;
     QAction* m_copyCriticalItem = nullptr;
     QAction* m_copyNormalItem = nullptr;
     QAction* m_copyPoisonItem = nullptr;

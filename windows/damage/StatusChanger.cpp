@@ -29,6 +29,7 @@ void StatusChanger::onWorkClicked()
         return;
     }
     m_verdict->setText(form::fromStd(*verdict));
+    emit answered(m_verdict->text());
 }
 
 void StatusChanger::onInfoClicked()

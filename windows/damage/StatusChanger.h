@@ -18,6 +18,10 @@ public:
     // Finds its controls among the children of `client`.
     StatusChanger(Runtime& runtime, QWidget* client);
 
+signals:
+    // After each answer written into YN.
+    void answered(const QString& verdict);
+
 private:
     void onWorkClicked();
     void onInfoClicked();

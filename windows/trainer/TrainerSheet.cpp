@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "windows/trainer/TrainerSheet.h"
 
+#include "battle/SheetUpdates.h"
 #include "runtime/Runtime.h"
 #include "windows/common/Form.h"
 #include "windows/trainer/SheetKeeper.h"
@@ -12,7 +13,10 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QAction>
 #include <QCheckBox>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -154,9 +158,6 @@ constexpr form::AccessibleRow windowAccessibleRows[] = {
     {"Text3", "Trainer Name", nullptr, "Label3"},
 };
 
-constexpr const char* statusChanges[] = {
-    "Sleeping", "Poison", "Paralyzed", "Burned", "Frozen", "Toxic",
-};
 // clang-format on
 
 // Which field of a page holds which part of its record.
@@ -318,6 +319,77 @@ void TrainerSheet::buildPage(int page)
     connect(nickname, &QLineEdit::textChanged, this,
             [this, page](const QString& text) { onNicknameChanged(page, text); });
     watchEdits(page);
+    addBattleActions(page);
+}
+
+// "Use as Attacker" and "Use as Defender" head the context menu of everything on the page, the
+// menu key's included; the fields keep their own editing entries below.
+void TrainerSheet::addBattleActions(int page)
+{
+    const QString suffix = pageSuffix(page);
+    auto* container = form::control<QWidget>(this, "Page" + suffix);
+    auto* attacker = new QAction(tr("Use as &Attacker"), container);
+    attacker->setObjectName("UseAttacker" + suffix);
+    connect(attacker, &QAction::triggered, this, [this, page] { emit usedAsAttacker(page); });
+    auto* defender = new QAction(tr("Use as &Defender"), container);
+    defender->setObjectName("UseDefender" + suffix);
+    connect(defender, &QAction::triggered, this, [this, page] { emit usedAsDefender(page); });
+    container->addActions({attacker, defender});
+    container->installEventFilter(this);
+    for (auto* child : container->findChildren<QWidget*>())
+        child->installEventFilter(this);
+}
+
+bool TrainerSheet::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::ContextMenu || !watched->isWidgetType())
+        return QWidget::eventFilter(watched, event);
+    auto* widget = static_cast<QWidget*>(watched);
+    QWidget* container = widget;
+    while (container && !container->objectName().startsWith(QLatin1String("Page_")))
+        container = container->parentWidget();
+    if (!container)
+        return QWidget::eventFilter(watched, event);
+    std::unique_ptr<QMenu> menu;
+    if (auto* field = qobject_cast<QLineEdit*>(widget))
+        menu.reset(field->createStandardContextMenu());
+    else if (auto* notes = qobject_cast<QPlainTextEdit*>(widget->parentWidget()))
+        menu.reset(notes->createStandardContextMenu());
+    else
+        menu = std::make_unique<QMenu>();
+    QAction* first = menu->actions().value(0);
+    menu->insertActions(first, container->actions());
+    if (first)
+        menu->insertSeparator(first);
+    menu->exec(static_cast<QContextMenuEvent*>(event)->globalPos());
+    return true;
+}
+
+bool TrainerSheet::applyDamage(int page, int damage)
+{
+    ensurePageBuilt(page);
+    const QString suffix = pageSuffix(page);
+    auto* hp = form::control<QLineEdit>(this, "Text11" + suffix);
+    const std::optional<std::string> left = battle::hpAfterDamage(hp->text().toStdString(), damage);
+    if (!left)
+        return false;
+    hp->setText(QString::fromStdString(*left));
+    if (*left == "0") {
+        auto* notes = form::control<QPlainTextEdit>(this, "Text27" + suffix);
+        writeControl(notes, battle::notesAfterFainting(notes->toPlainText().toStdString()));
+    }
+    return true;
+}
+
+void TrainerSheet::setStatus(int page, const QString& status)
+{
+    ensurePageBuilt(page);
+    writeControl(form::control<QComboBox>(this, "Combo1" + pageSuffix(page)), status.toStdString());
+}
+
+battle::PageRecord TrainerSheet::pageRecord(int page)
+{
+    return record().pages[page - 1];
 }
 
 void TrainerSheet::watchEdits(int page)
@@ -395,8 +467,8 @@ void TrainerSheet::load(const battle::SheetRecord& sheet)
 void TrainerSheet::fillStatusList(int page)
 {
     QStringList items;
-    for (const char* status : statusChanges)
-        items.append(QString::fromUtf8(status));
+    for (std::string_view status : battle::statusChanges)
+        items.append(form::fromStd(status));
     form::fillList(form::control<QComboBox>(this, "Combo1" + pageSuffix(page)), items);
 }
 

@@ -43,15 +43,30 @@ public:
     // Writes every field as typing would, so captions, tabs and the Active label follow.
     void load(const battle::SheetRecord& sheet);
 
+    battle::PageRecord pageRecord(int page);
+
+    // Lowers the page's current HP by the damage, not below 0, and notes a faint; false when its
+    // HP is no number.
+    bool applyDamage(int page, int damage);
+    // Sets the page's status change as choosing it from the list does.
+    void setStatus(int page, const QString& status);
+
 signals:
     // Any field, check box or the Active choice changed.
     void edited();
+    // The page's context menu.
+    void usedAsAttacker(int page);
+    void usedAsDefender(int page);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildPages();
     void buildPage(int page);
     void ensurePageBuilt(int page);
     void watchEdits(int page);
+    void addBattleActions(int page);
     void fillStatusList(int page);
     void connectHandlers();
     QString nickname(int page) const;

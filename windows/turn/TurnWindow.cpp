@@ -76,7 +76,8 @@ constexpr form::ControlRow controlRows[] = {
     {"LblKO",               Kind::Label,         "FrameResult",   "KO within",                150, 1665, 1050,  300},
     {"KO",                  Kind::ReadOnlyField, "FrameResult",   nullptr,                   1260, 1590, 7350,  330},
     {"Roll",                Kind::Button,        "FrameResult",   "&Roll",                    150, 2070,  990,  390},
-    {"Outcome",             Kind::ReadOnlyField, "FrameResult",   nullptr,                   1260, 2100, 5700,  330},
+    {"Outcome",             Kind::ReadOnlyField, "FrameResult",   nullptr,                   1260, 2100, 4140,  330},
+    {"ApplyDamage",         Kind::Button,        "FrameResult",   "&Apply to Sheet",         5490, 2070, 1530,  390},
     {"Info",                Kind::Button,        "FrameResult",   "&Info",                   7110, 2070, 1500,  390},
 };
 
@@ -104,6 +105,7 @@ constexpr form::AccessibleRow accessibleRows[] = {
     {"KO",              "KO chance",                "Chance to faint the defender within 1, 2, 3 and 4 uses",         "LblKO"},
     {"Roll",            "Roll",                     "Rolls one turn",                                                 nullptr},
     {"Outcome",         "Outcome",                  "What the rolled turn gave",                                      nullptr},
+    {"ApplyDamage",     "Apply to Sheet",           "Lowers the HP of the sheet page last used as defender",          nullptr},
     {"Info",            "Info",                     "What this window computes",                                      nullptr},
 };
 // clang-format on
@@ -124,6 +126,7 @@ constexpr const char* tabOrder[] = {
     "AccuracyStage",
     "EvasionStage",
     "Roll",
+    "ApplyDamage",
     "Info",
     "HitChance",
     "CritChance",
@@ -260,6 +263,9 @@ void TurnWindow::connectEvents()
             &TurnWindow::onRollClicked);
     connect(form::control<QPushButton>(this, "Info"), &QPushButton::clicked, this,
             &TurnWindow::onInfoClicked);
+    m_applyDamage = form::control<QPushButton>(this, "ApplyDamage");
+    m_applyDamage->setEnabled(false);
+    connect(m_applyDamage, &QPushButton::clicked, this, &TurnWindow::onApplyDamageClicked);
 }
 
 void TurnWindow::setAttackerSpecies(const QString& name)
@@ -366,7 +372,17 @@ void TurnWindow::onRollClicked()
     const game::TurnOutcome outcome =
         game::rollTurn(*turn, game::computeTurn(*turn), [this] { return m_runtime.draw(); });
     writeOutput(m_outcome, game::outcomeText(outcome));
+    m_rolledDamage = outcome.damage;
+    m_applyDamage->setEnabled(outcome.result == game::Result::Hit ||
+                              outcome.result == game::Result::CriticalHit);
     emit turnRolled(outcome.damage);
+}
+
+// Once per rolled turn, so the same hit cannot be taken off twice.
+void TurnWindow::onApplyDamageClicked()
+{
+    m_applyDamage->setEnabled(false);
+    emit damageApplied(m_rolledDamage);
 }
 
 void TurnWindow::onInfoClicked()

@@ -10,6 +10,7 @@
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
+class QPushButton;
 class QSpinBox;
 class Runtime;
 
@@ -32,6 +33,8 @@ public:
 signals:
     // After each rolled turn, with the damage it dealt (0 for a miss).
     void turnRolled(int damage);
+    // "Apply to Sheet" after a rolled turn that hit, with its damage.
+    void damageApplied(int damage);
 
 private:
     void buildControls();
@@ -43,6 +46,7 @@ private:
     void recompute();
     void onRollClicked();
     void onInfoClicked();
+    void onApplyDamageClicked();
 
     // What the inputs name; std::nullopt while a list's text names nothing in it.
     std::optional<battle::game::TurnInputs> inputs() const;
@@ -71,5 +75,7 @@ private:
     QLineEdit* m_range = nullptr;
     QLineEdit* m_ko = nullptr;
     QLineEdit* m_outcome = nullptr;
+    QPushButton* m_applyDamage = nullptr;
+    int m_rolledDamage = 0;
     bool m_hpFollowsMaximum = true;
 };

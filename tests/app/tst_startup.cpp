@@ -49,7 +49,7 @@ void TestStartup::the_splash_alone_hands_over_once_by_timer_or_click()
             QTest::mouseClick(splash, Qt::LeftButton, {}, QPoint(200, 150));
         else
             step(splash, "Timer1!");
-        QVERIFY(!runtime().openWindow("frmSplash"));
+        QVERIFY(!runtime().openWindow("frmSplash") && splash->isHidden());
         QCOMPARE(bool(runtime().openWindow("FrmDamage")), click == clickFirst);
         if (QWidget* main = runtime().openWindow("FrmDamage"))
             main->close();

@@ -102,14 +102,14 @@ void TestDamageWindow::typed_list_text_is_never_completed_nor_chosen()
 {
     QWidget* window = show("FrmDamage");
     showActive(window);
-    for (const char* list : {"c1", "poke1"}) {
+    for (const auto& [list, typed] : {std::pair("c1", "Tackle"), std::pair("poke1", "fire")}) {
         auto* combo = find<QComboBox>(window, list);
         combo->setFocus();
         combo->lineEdit()->clear();
-        QTest::keyClicks(combo->lineEdit(), "Tack");
+        QTest::keyClicks(combo->lineEdit(), typed);
         QTest::keyClick(combo, Qt::Key_Return);
         QTest::keyClick(combo, Qt::Key_Tab); // leaving the box is no choice either
-        QCOMPARE(combo->currentText(), "Tack");
+        QCOMPARE(combo->currentText(), typed);
         QCOMPARE(combo->currentIndex(), -1);
     }
     QCOMPARE(text(window, "basepower"), "");

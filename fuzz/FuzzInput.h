@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -9,48 +8,37 @@
 #include <string_view>
 #include <vector>
 
-// Splits a fuzzer's bytes into field texts at newlines, so the seed corpus stays readable.
+// A fuzzer's bytes as `count` field texts split at newlines, so the seed corpus stays readable.
 inline std::vector<std::string> splitFields(const std::uint8_t* data, std::size_t size,
                                             std::size_t count)
 {
-    std::vector<std::string> fields(count);
-    std::size_t field = 0;
-    for (std::size_t i = 0; i < size; ++i) {
-        if (data[i] == '\n') {
-            if (++field == count)
-                break;
-            continue;
-        }
-        fields[field].push_back(static_cast<char>(data[i]));
+    std::vector<std::string> fields(1);
+    for (std::size_t i = 0; i < size && fields.size() <= count; ++i) {
+        if (data[i] == '\n')
+            fields.emplace_back();
+        else
+            fields.back().push_back(static_cast<char>(data[i]));
     }
+    fields.resize(count);
     return fields;
 }
 
 // A draw source fed from the fuzzer's bytes: every value in [0, 1), like the real sequence.
-class BytesDraws {
-public:
-    explicit BytesDraws(std::string_view bytes) : m_bytes(bytes) {}
+struct BytesDraws {
+    std::string_view bytes;
+    int used = 0;
+
     float operator()()
     {
-        ++m_used;
-        if (m_bytes.empty())
-            return 0.5f;
-        const auto byte = static_cast<unsigned char>(m_bytes[m_at++ % m_bytes.size()]);
-        return static_cast<float>(byte) / 256.0f;
+        const std::size_t at = static_cast<std::size_t>(used++);
+        return bytes.empty() ? 0.5f : static_cast<unsigned char>(bytes[at % bytes.size()]) / 256.0f;
     }
-    int used() const { return m_used; }
-
-private:
-    std::string_view m_bytes;
-    std::size_t m_at = 0;
-    int m_used = 0;
 };
 
-#define FUZZ_REQUIRE(condition)                                                                \
-    do {                                                                                       \
-        if (!(condition)) {                                                                    \
-            std::fprintf(stderr, "property failed: %s (%s:%d)\n", #condition, __FILE__,       \
-                         __LINE__);                                                            \
-            std::abort();                                                                      \
-        }                                                                                      \
+#define FUZZ_REQUIRE(condition)                                                                    \
+    do {                                                                                           \
+        if (!(condition)) {                                                                        \
+            std::fprintf(stderr, "property failed: %s (%s:%d)\n", #condition, __FILE__, __LINE__); \
+            std::abort();                                                                          \
+        }                                                                                          \
     } while (false)

@@ -10,17 +10,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const std::vector<std::string> f = splitFields(data, size, 2);
     const std::string& key = f[0];
-    BytesDraws draws(f[1]);
+    BytesDraws draws{f[1]};
 
-    const std::vector<battle::FieldWrite> writes =
-        battle::applyAttack(key, [&draws] { return draws(); });
     // Every choice empties the notes first and writes the reminder line last.
-    FUZZ_REQUIRE(writes.size() >= 2);
-    FUZZ_REQUIRE(writes.front().field == battle::AttackField::Notes && writes.front().text.empty());
+    const auto writes = battle::applyAttack(key, [&draws] { return draws(); });
+    FUZZ_REQUIRE(writes.size() >= 2 && draws.used <= 3);
+    FUZZ_REQUIRE(writes.front() == battle::FieldWrite({battle::AttackField::Notes, ""}));
     FUZZ_REQUIRE(writes.back().field == battle::AttackField::ClassReminder);
-    FUZZ_REQUIRE(writes.back().text.rfind("Make Sure You're Using: ", 0) == 0);
+    FUZZ_REQUIRE(writes.back().text.starts_with(battle::classReminderPrefix));
     FUZZ_REQUIRE(battle::findAttack(key) != nullptr || writes.size() == 2);
-    FUZZ_REQUIRE(draws.used() <= 3);
 
     for (const auto trigger : {battle::LookupTrigger::Chosen, battle::LookupTrigger::Typed}) {
         const std::optional<double> accuracy = battle::findBaseAccuracy(key, trigger);

@@ -1,101 +1,89 @@
 // SPDX-License-Identifier: MIT
-#include "app/Startup.h"
-#include "runtime/TestRuntime.h"
-#include "support/ModalWatchdog.h"
+#include "support/ProgramFixture.h"
 
-#include <QAction>
-#include <QTest>
-#include <QTimer>
+#include <QPointer>
 
-// The whole program wired as main() wires it, with the runtime test double.
-class TestStartup : public QObject {
+using namespace fixture;
+
+// The program as main() starts it, and the runtime's showing and unloading of its windows.
+class TestStartup : public ProgramTest {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-    void the_splash_alone_hands_over_to_the_main_window();
-    void menus_open_their_tools_data();
-    void menus_open_their_tools();
-    void exit_ends_the_program_with_every_window();
+    void init() { start(); }
+    void cleanup() { stop(); }
+
+    void the_splash_alone_hands_over_once_by_timer_or_click_data();
+    void the_splash_alone_hands_over_once_by_timer_or_click();
+    void menus_open_each_tool_once_afresh_and_exit_ends_them_all();
 
 private:
-    void trigger(const char* action);
-
-    std::unique_ptr<TestRuntime> m_runtime;
-    std::unique_ptr<ModalWatchdog> m_watchdog;
+    QWidget* mainWindow()
+    {
+        startProgram(runtime());
+        step(runtime().openWindow("frmSplash"), "Timer1!"); // no real 3.5 s wait
+        return runtime().openWindow("FrmDamage");
+    }
 };
 
-void TestStartup::init()
+void TestStartup::the_splash_alone_hands_over_once_by_timer_or_click_data()
 {
-    m_watchdog = std::make_unique<ModalWatchdog>();
-    m_runtime = std::make_unique<TestRuntime>();
-    registerWindows(*m_runtime);
-    m_runtime->showWindow("frmSplash");
+    QTest::addColumn<bool>("clickFirst");
+    QTest::newRow("tick, then a late click") << false;
+    QTest::newRow("click, then a tick still queued") << true;
 }
 
-void TestStartup::cleanup()
+void TestStartup::the_splash_alone_hands_over_once_by_timer_or_click()
 {
-    m_runtime.reset();
-    QVERIFY(!m_watchdog->sawDialog());
-}
-
-void TestStartup::trigger(const char* action)
-{
-    QWidget* splash = m_runtime->openWindow("frmSplash");
-    if (splash) // no real 3.5 s wait
-        QMetaObject::invokeMethod(splash->findChild<QTimer*>("Timer1"), "timeout");
-    m_runtime->openWindow("FrmDamage")->findChild<QAction*>(action)->trigger();
-}
-
-void TestStartup::the_splash_alone_hands_over_to_the_main_window()
-{
-    QVERIFY(m_runtime->openWindow("frmSplash"));
-    for (const char* name : {"FrmDamage", "Acc", "CH", "Tab1", "Tab2", "Dex"})
-        QVERIFY2(!m_runtime->openWindow(name), name);
-    QMetaObject::invokeMethod(m_runtime->openWindow("frmSplash")->findChild<QTimer*>("Timer1"),
-                              "timeout");
-    QVERIFY(m_runtime->openWindow("FrmDamage"));
-    QVERIFY(!m_runtime->openWindow("frmSplash"));
-}
-
-void TestStartup::menus_open_their_tools_data()
-{
-    QTest::addColumn<QString>("action");
-    QTest::addColumn<QStringList>("windows");
-    QTest::addColumn<QStringList>("titles");
-    // clang-format off
-    QTest::newRow("accuracy")         << "mnuAcc" << QStringList{"Acc"}          << QStringList{};
-    QTest::newRow("critical hit")     << "mnuCH"  << QStringList{"CH"}           << QStringList{};
-    QTest::newRow("trainer tracking") << "mnuPT"  << QStringList{"Tab1", "Tab2"} << QStringList{"Trainer 1", "Trainer 2"};
-    QTest::newRow("pokédex")          << "mnuDex" << QStringList{"Dex"}          << QStringList{"Pokédex"};
-    QTest::newRow("battle turn")      << "mnuTurn" << QStringList{"Turn"}        << QStringList{"Battle Turn"};
-    // clang-format on
-}
-
-void TestStartup::menus_open_their_tools()
-{
-    QFETCH(QString, action);
-    QFETCH(QStringList, windows);
-    QFETCH(QStringList, titles);
-    trigger(qPrintable(action));
-    for (qsizetype index = 0; index < windows.size(); ++index) {
-        QWidget* window = m_runtime->openWindow(windows[index]);
-        QVERIFY2(window, qPrintable(windows[index]));
-        QVERIFY(window->isWindow() && !window->parentWidget()); // a window of its own, no owner
-        if (!titles.isEmpty())
-            QCOMPARE(window->windowTitle(), titles[index]);
+    QFETCH(bool, clickFirst);
+    startProgram(runtime());
+    QWidget* splash = runtime().openWindow("frmSplash");
+    for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Escape})
+        QTest::keyClick(splash, key); // keys do not hand over
+    for (const char* name : {"FrmDamage", "Acc", "CH", "Tab1", "Tab2"})
+        QVERIFY2(!runtime().openWindow(name), name);
+    // The closed splash lingers until its deferred deletion; what still reaches it must not
+    // bring back the main window the user has closed meanwhile.
+    for (const bool click : {clickFirst, !clickFirst}) {
+        if (click)
+            QTest::mouseClick(splash, Qt::LeftButton, {}, QPoint(200, 150));
+        else
+            step(splash, "Timer1!");
+        QVERIFY(!runtime().openWindow("frmSplash") && splash->isHidden());
+        QCOMPARE(bool(runtime().openWindow("FrmDamage")), click == clickFirst);
+        if (QWidget* main = runtime().openWindow("FrmDamage"))
+            main->close();
     }
 }
 
-void TestStartup::exit_ends_the_program_with_every_window()
+void TestStartup::menus_open_each_tool_once_afresh_and_exit_ends_them_all()
 {
-    trigger("mnuAcc");
-    trigger("mnuPT");
-    trigger("mnuExit");
-    QCOMPARE(m_runtime->endRequests(), 1);
-    for (const char* name : {"FrmDamage", "Acc", "Tab1", "Tab2"})
-        QVERIFY2(!m_runtime->openWindow(name), name);
+    QWidget* main = mainWindow();
+    for (const char* item : {"mnuAcc!", "mnuCH!", "mnuPT!"})
+        step(main, item);
+    QList<QPointer<QWidget>> windows{main};
+    for (const char* name : {"Acc", "CH", "Tab1", "Tab2"}) {
+        windows << runtime().openWindow(name);
+        QVERIFY2(windows.last() && !windows.last()->parentWidget(), name); // no owner
+    }
+    // An open window comes forward as it is; a closed or unloaded one opens afresh.
+    QPointer<QWidget> accuracy = windows[1];
+    step(accuracy, "plusaccur!");
+    step(main, "mnuAcc!");
+    QCOMPARE(runtime().openWindow("Acc"), accuracy.data());
+    QCOMPARE(text(accuracy, "accurcount"), "1");
+    accuracy->close(); // as the user closes it
+    QVERIFY(!runtime().openWindow("Acc"));
+    QTRY_VERIFY(accuracy.isNull()); // deleted, not kept hidden
+    step(main, "mnuAcc!");
+    QCOMPARE(text(runtime().openWindow("Acc"), "accurcount"), "0");
+    runtime().unloadWindow("Acc");
+    QVERIFY(!runtime().openWindow("Acc"));
+
+    step(main, "mnuExit!");
+    QCOMPARE(runtime().endRequests(), 1);
+    for (const QPointer<QWidget>& window : windows)
+        QTRY_VERIFY(window.isNull());
 }
 
 QTEST_MAIN(TestStartup)

@@ -1,150 +1,167 @@
 // SPDX-License-Identifier: MIT
-#include "ScriptedDraws.h"
+#include "battle/AttackTable.h"
 #include "battle/Rolls.h"
 
-#include <QtTest>
+#include <QTest>
 
 #include <cmath>
 #include <string>
 
 using namespace battle;
 
-static QString shown(const std::optional<std::string>& text)
+namespace {
+
+// Hands out a fixed list of draws (then 0) and counts every draw taken, so a test can tell
+// exactly how many numbers a roll used.
+struct ScriptedDraws {
+    std::vector<float> script;
+    int used = 0;
+
+    battle::DrawSource source()
+    {
+        return [this] { return used < int(script.size()) ? script[used++] : (++used, 0.0f); };
+    }
+};
+
+// A draw in the middle of the range that rolls the given whole number from 1 to 100.
+float drawForRoll(int roll)
+{
+    return (static_cast<float>(roll) - 0.5f) / 100.0f;
+}
+
+QString shown(const std::optional<std::string>& text)
 {
     return QString::fromStdString(text.value_or("<nothing>"));
 }
 
+} // namespace
+
+// The rolls, and everything else that draws.
 class TestRolls : public QObject {
     Q_OBJECT
 
 private slots:
-    void verdicts_data();
-    void verdicts();
     void counters_data();
     void counters();
-    void hit_decision_data();
-    void hit_decision();
     void every_roll_decides_as_the_chance_says();
+    void attack_choice_writes_data();
+    void attack_choice_writes();
 };
 
-void TestRolls::verdicts_data()
-{
-    QTest::addColumn<bool>("critical");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<float>("draw");
-    QTest::addColumn<QString>("verdict");
-    const float below37 = std::nextafter(0.37f, 0.0f);
-    const float largest = std::nextafter(1.0f, 0.0f);
-    // clang-format off
-    QTest::newRow("status 150 at roll 100")        << false << "150"   << drawForRoll(100) << "YES";
-    QTest::newRow("status -5 at roll 1")           << false << "-5"    << drawForRoll(1)   << "NO";
-    QTest::newRow("status 30.5 at roll 31")        << false << "30.5"  << drawForRoll(31)  << "YES";
-    QTest::newRow("status 30.5 at roll 32")        << false << "30.5"  << drawForRoll(32)  << "NO";
-    QTest::newRow("status 0.5 at roll 1")          << false << "0.5"   << drawForRoll(1)   << "YES";
-    QTest::newRow("status 0.5 at roll 2")          << false << "0.5"   << drawForRoll(2)   << "NO";
-    QTest::newRow("status letters still draw")     << false << "abc"   << 0.5f             << "<nothing>";
-    QTest::newRow("Electrode, 0.36f rolls 37")     << true  << "37"    << 0.36f            << "Critical Hit!";
-    QTest::newRow("Electrode, below 0.37f is 37")  << true  << "37"    << below37          << "Critical Hit!";
-    QTest::newRow("Electrode, 0.37f rolls 38")     << true  << "37"    << 0.37f            << "Normal Damage.";
-    QTest::newRow("Slowpoke, roll 1 is critical")  << true  << "12"    << 0.0f             << "Critical Hit!";
-    QTest::newRow("Electrode, roll 100 is normal") << true  << "37"    << largest          << "Normal Damage.";
-    QTest::newRow("critical prompt still draws")   << true  << "Base Critical" << 0.5f     << "<nothing>";
-    // clang-format on
-}
-
-// One draw every time, taken before the text is read.
-void TestRolls::verdicts()
-{
-    QFETCH(bool, critical);
-    QFETCH(QString, text);
-    QFETCH(float, draw);
-    QFETCH(QString, verdict);
-    ScriptedDraws script({draw});
-    const std::string read = text.toStdString();
-    const auto result =
-        critical ? criticalVerdict(read, script.source()) : statusVerdict(read, script.source());
-    QCOMPARE(shown(result), verdict);
-    QCOMPARE(script.used(), 1);
-}
-
+// What the rule writes when the counter's text changes, the multipliers it selects, and a press
+// of + from it: the step written, the count the rule leaves and the accuracy multiplier.
 void TestRolls::counters_data()
 {
     QTest::addColumn<QString>("counter");
-    QTest::addColumn<QString>("ruleWrites");
-    QTest::addColumn<QString>("accuracy");
-    QTest::addColumn<QString>("evasion");
+    QTest::addColumn<QStringList>("read");
+    QTest::addColumn<QStringList>("plus");
+    const QString none = "<nothing>";
     // clang-format off
-    QTest::newRow("-1 falls to 0")               << "-1"  << "0"         << "<nothing>" << "<nothing>";
-    QTest::newRow("fraction below 1 falls to 0") << "0.5" << "0"         << "<nothing>" << "<nothing>";
-    QTest::newRow("0 is rewritten, reads 1")     << "0"   << "0"         << "1"         << "1";
-    QTest::newRow("blanks around 0")             << " 0 " << "0"         << "1"         << "1";
-    QTest::newRow("1 stays")                     << "1"   << "<nothing>" << "0.674"     << "0.659";
-    QTest::newRow("2 stays")                     << "2"   << "<nothing>" << "0.533"     << "0.5";
-    QTest::newRow("3 stays")                     << "3"   << "<nothing>" << "0.427"     << "0.442";
-    QTest::newRow("4 is shared")                 << "4"   << "<nothing>" << "0.404"     << "0.404";
-    QTest::newRow("6 is shared")                 << "6"   << "<nothing>" << "0.284"     << "0.284";
-    QTest::newRow("fraction inside stays")       << "2.5" << "<nothing>" << "<nothing>" << "<nothing>";
-    QTest::newRow("just above 6 falls to 6")     << "6.5" << "6"         << "<nothing>" << "<nothing>";
-    QTest::newRow("no number writes nothing")    << "abc" << "<nothing>" << "<nothing>" << "<nothing>";
+    QTest::newRow("-1 falls to 0")               << "-1"  << QStringList{"0", none, none}          << QStringList{"0", "0", "1"};
+    QTest::newRow("fraction below 1 falls to 0") << "0.5" << QStringList{"0", none, none}          << QStringList{"1.5", "1.5", none};
+    QTest::newRow("0 is rewritten, reads 1")     << "0"   << QStringList{"0", "1", "1"}            << QStringList{"1", "1", "0.674"};
+    QTest::newRow("blanks around 0")             << " 0 " << QStringList{"0", "1", "1"}            << QStringList{"1", "1", "0.674"};
+    QTest::newRow("1 stays")                     << "1"   << QStringList{none, "0.674", "0.659"}   << QStringList{"2", "2", "0.533"};
+    QTest::newRow("3 stays")                     << "3"   << QStringList{none, "0.427", "0.442"}   << QStringList{"4", "4", "0.404"};
+    QTest::newRow("6 is shared")                 << "6"   << QStringList{none, "0.284", "0.284"}   << QStringList{"7", "6", "0.284"};
+    QTest::newRow("fraction inside stays")       << "2.5" << QStringList{none, none, none}         << QStringList{"3.5", "3.5", none};
+    QTest::newRow("just above 6 falls to 6")     << "6.5" << QStringList{"6", none, none}          << QStringList{"7.5", "6", "0.284"};
+    QTest::newRow("no number writes nothing")    << "abc" << QStringList{none, none, none}         << QStringList{none, "abc", none};
     // clang-format on
 }
 
 void TestRolls::counters()
 {
     QFETCH(QString, counter);
-    QFETCH(QString, ruleWrites);
-    QFETCH(QString, accuracy);
-    QFETCH(QString, evasion);
+    QFETCH(QStringList, read);
+    QFETCH(QStringList, plus);
     const std::string text = counter.toStdString();
-    QCOMPARE(shown(counterRuleWrite(text)), ruleWrites);
-    QCOMPARE(shown(multiplierText(text, MultiplierTable::Accuracy)), accuracy);
-    QCOMPARE(shown(multiplierText(text, MultiplierTable::Evasion)), evasion);
+    QCOMPARE(QStringList({shown(counterRuleWrite(text)),
+                          shown(multiplierText(text, MultiplierTable::Accuracy)),
+                          shown(multiplierText(text, MultiplierTable::Evasion))}),
+             read);
+    const CounterPress press = pressCounter(text, +1, MultiplierTable::Accuracy);
+    QCOMPARE(QStringList({shown(press.step), QString::fromStdString(press.settled),
+                          shown(press.multiplier)}),
+             plus);
 }
 
-void TestRolls::hit_decision_data()
-{
-    QTest::addColumn<QString>("accuracy");
-    QTest::addColumn<QString>("base");
-    QTest::addColumn<QString>("evade");
-    QTest::addColumn<QString>("chance");
-    QTest::addColumn<int>("drawsUsed");
-    // clang-format off
-    QTest::newRow("fresh window")           << "1"     << "99.6" << "1"     << "99.6"      << 1;
-    QTest::newRow("one accuracy decreaser") << "0.674" << "99.6" << "1"     << "67.1304"   << 1;
-    QTest::newRow("six evade increasers")   << "1"     << "99.6" << "0.284" << "28.2864"   << 1;
-    QTest::newRow("six of each")            << "0.284" << "99.6" << "0.284" << "8.0333376" << 1;
-    QTest::newRow("empty base: no draw")    << "1"     << ""     << "1"     << "<nothing>" << 0;
-    QTest::newRow("letters: no draw")       << "1"     << "abc"  << "1"     << "<nothing>" << 0;
-    QTest::newRow("empty evade: no draw")   << "1"     << "99.6" << ""      << "<nothing>" << 0;
-    // clang-format on
-}
-
-void TestRolls::hit_decision()
-{
-    QFETCH(QString, accuracy);
-    QFETCH(QString, base);
-    QFETCH(QString, evade);
-    QFETCH(QString, chance);
-    QFETCH(int, drawsUsed);
-    ScriptedDraws script({0.0f});
-    const auto decision = battle::hitDecision(accuracy.toStdString(), base.toStdString(),
-                                              evade.toStdString(), script.source());
-    QCOMPARE(shown(decision ? std::optional(decision->chanceText) : std::nullopt), chance);
-    QCOMPARE(script.used(), drawsUsed);
-}
-
+// Each verdict draws once, before it reads its text.
 void TestRolls::every_roll_decides_as_the_chance_says()
 {
     const std::pair<const char*, int> highestHit[] = {
         {"99.6", 99}, {"67.1304", 67}, {"100", 100}, {"0.5", 0}};
     for (int roll = 1; roll <= 100; ++roll) {
         const DrawSource draw = [roll] { return drawForRoll(roll); };
-        // A whole chance of c succeeds on exactly c rolls of the hundred.
+        // A whole chance of c succeeds on exactly c rolls of the hundred, a fraction rounds up.
         for (int chance = 0; chance <= 100; ++chance)
             QCOMPARE(statusVerdict(std::to_string(chance), draw) == "YES", roll <= chance);
+        QCOMPARE(statusVerdict("30.5", draw) == "YES", roll <= 31);
+        QCOMPARE(criticalVerdict("37", draw) == "Critical Hit!", roll <= 37);
         for (const auto& [base, highest] : highestHit)
             QCOMPARE(hitDecision("1", base, "1", draw)->hit, roll <= highest);
     }
+    QCOMPARE(criticalVerdict("37", [] { return std::nextafter(0.37f, 0.0f); }), "Critical Hit!");
+    QCOMPARE(criticalVerdict("37", [] { return 0.37f; }), "Normal Damage.");
+    QCOMPARE(rollOneToHundred(std::nextafter(1.0f, 0.0f)), 100.0f);
+    ScriptedDraws texts{{0.5f, 0.5f}};
+    QVERIFY(!statusVerdict("abc", texts.source()) &&
+            !criticalVerdict("Base Critical", texts.source()));
+    QCOMPARE(texts.used, 2);
+    // A base that is no number decides nothing and draws nothing.
+    ScriptedDraws unused;
+    QVERIFY(!hitDecision("1", "", "1", unused.source()));
+    QCOMPARE(unused.used, 0);
+}
+
+void TestRolls::attack_choice_writes_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QList<float>>("draws");
+    QTest::addColumn<QStringList>("writes"); // notes, power, type, normal, critical, class
+    const QString label = "class=" + QString::fromUtf8(classReminderPrefix);
+    const QString dragonRage = "notes=This attack deals exactly 40 damage.";
+    const QString disable = "notes=Attack number 1of the enemy is disabled";
+    const QString bide = "notes=Lasts for %1 rounds.  Damage paid back is double recieved.";
+    const QString barrage = "notes=Lasts for %1 rounds";
+    // A four-way count compares a fresh draw with 0.24, 0.49 and 0.74 in turn, a two-way one
+    // draw with 0.49, all in single precision.
+    const float above24 = std::nextafter(0.24f, 1.0f);
+    const float above49 = std::nextafter(0.49f, 1.0f);
+    const float above74 = std::nextafter(0.74f, 1.0f);
+    const QList<float> lastCount{above24, above49, above74};
+    // clang-format off
+    QTest::newRow("Absorb: no notes")           << "Absorb"      << QList<float>{}      << QStringList{"notes=", "power=20", "type=Grass", label + "Special"};
+    QTest::newRow("Blizzard: type, no class")   << "Blizzard"    << QList<float>{}      << QStringList{"notes=", "power=120", "type=Ice", label};
+    QTest::newRow("Horn Drill: class, no type") << "Horn Drill"  << QList<float>{}      << QStringList{"notes=", "notes=Other Pokemon faints.", label + "Physical"};
+    QTest::newRow("Poison Gas: power 0")        << "Poison Gas"  << QList<float>{}      << QStringList{"notes=", "power=0", "type=Poison", "notes=Poisons other pokemon", label + "Physical"};
+    QTest::newRow("Dragon Rage: figures last")  << "Dragon Rage" << QList<float>{}      << QStringList{"notes=", dragonRage, "normal=40", "critical=80", label};
+    QTest::newRow("Disable: 0.24f, first count")  << "Disable"     << QList<float>{0.24f}                   << QStringList{"notes=", disable, label};
+    QTest::newRow("Barrage: second draw anew")     << "Barrage"     << QList<float>{above24, 0.3f}           << QStringList{"notes=", "power=15", "type=Normal", barrage.arg(3), label + "Physical"};
+    QTest::newRow("Barrage: 0.49f on the second")  << "Barrage"     << QList<float>{above24, 0.49f}          << QStringList{"notes=", "power=15", "type=Normal", barrage.arg(3), label + "Physical"};
+    QTest::newRow("Barrage: 0.74f on the third")   << "Barrage"     << QList<float>{above24, above49, 0.74f} << QStringList{"notes=", "power=15", "type=Normal", barrage.arg(4), label + "Physical"};
+    QTest::newRow("Double Kick: last count")       << "Double Kick" << lastCount                             << QStringList{"notes=", "power=30", "type=Fighting", "notes=Pokemon attacks 5 times this round", label + "Physical"};
+    QTest::newRow("Bide: 0.49f, first count")      << "Bide"        << QList<float>{0.49f}                   << QStringList{"notes=", "type=Normal", bide.arg(2), label + "Physical"};
+    QTest::newRow("Bide: above 0.49f, second")     << "Bide"        << QList<float>{above49}                 << QStringList{"notes=", "type=Normal", bide.arg(3), label + "Physical"};
+    QTest::newRow("unknown key")                << "Metronome"   << QList<float>{}      << QStringList{"notes=", label};
+    QTest::newRow("other case is unknown")      << "absorb"      << QList<float>{}      << QStringList{"notes=", label};
+    QTest::newRow("trailing blank is unknown")  << "Absorb "     << QList<float>{}      << QStringList{"notes=", label};
+    // clang-format on
+}
+
+// A choice draws only for a templated count, all of its draws.
+void TestRolls::attack_choice_writes()
+{
+    QFETCH(QString, key);
+    QFETCH(QList<float>, draws);
+    QFETCH(QStringList, writes);
+    ScriptedDraws script{{draws.begin(), draws.end()}};
+    const char* fields[] = {"notes", "power", "type", "normal", "critical", "class"};
+    QStringList made;
+    for (const FieldWrite& write : applyAttack(key.toStdString(), script.source()))
+        made << fields[int(write.field)] + ('=' + QString::fromStdString(write.text));
+    QCOMPARE(made, writes);
+    QCOMPARE(script.used, draws.size());
 }
 
 QTEST_GUILESS_MAIN(TestRolls)

@@ -1,165 +1,138 @@
 // SPDX-License-Identifier: MIT
-#include "WindowFixture.h"
+#include "support/ProgramFixture.h"
 
-#include "battle/AttackTable.h"
-#include "battle/TypeChart.h"
 #include "windows/damage/DamageWindow.h"
 
-#include <QMenuBar>
-#include <QPushButton>
 #include <QSignalSpy>
 
 using namespace fixture;
 
-class TestDamageWindow : public WindowTest<DamageWindow> {
+namespace {
+
+const QStringList fireOnGrass{"attack=100",   "level=50",   "basepower=80", "defense=90", "DHP=200",
+                              "attack1>Fire", "poke1>Fire", "poke2>Grass",  "Work!"};
+const QStringList waterOnFire{"attack=300",    "level=100",   "basepower=150", "defense=50",
+                              "attack1=Water", "poke1=Water", "poke2=Fire",    "Work!"};
+const QStringList workedFigures{"damagedealt=107", "critical=216", "poison=12.6"};
+
+// The worked example first, then a change and Work again: a refused press keeps its figures.
+QStringList again(const QStringList& changes)
+{
+    return fireOnGrass + changes + QStringList{"Work!"};
+}
+
+} // namespace
+
+class TestDamageWindow : public ProgramTest {
     Q_OBJECT
 
 private slots:
-    void init() { open(); }
-    void cleanup() { close(); }
+    void init() { start(); }
+    void cleanup() { stop(); }
 
-    void loading_fills_the_lists_and_leaves_the_outputs_empty();
-    void window_has_a_fixed_client_area_under_its_menu_bar();
-    void arrow_keys_on_the_closed_attack_list_fill_power_type_and_class();
-    void growl_after_tackle_keeps_power_and_type();
-    void dragon_rage_shows_whole_figures_after_a_one_digit_computation();
-    void templated_notes_draw_anew_through_the_runtime();
-    void typed_text_is_never_completed_nor_chosen_data();
-    void typed_text_is_never_completed_nor_chosen();
-
-private:
-    QComboBox* list(const char* name) const { return find<QComboBox>(window(), name); }
+    void behaviour_data();
+    void behaviour() { checkRow("FrmDamage"); }
+    void over_999_shows_the_message_before_the_fields_change();
+    void typed_list_text_is_never_completed_nor_chosen();
+    void submenu_shortcuts_reach_past_text_fields_and_exit_ends();
 };
 
-void TestDamageWindow::loading_fills_the_lists_and_leaves_the_outputs_empty()
+void TestDamageWindow::behaviour_data()
 {
-    QStringList attacks, types;
-    for (const battle::AttackRow& row : battle::attackRows())
-        attacks << QString::fromUtf8(row.key);
-    for (std::string_view type : battle::typeListOrder)
-        types << QString::fromUtf8(type);
-    QCOMPARE(items(list("c1")), attacks);
-    QCOMPARE(list("c1")->currentIndex(), -1);
-    QCOMPARE(text(window(), "c1"), "Select Attack (optional)");
-    for (const char* name : {"poke1", "poke12", "poke2", "poke22", "attack1"}) {
-        QCOMPARE(items(list(name)), types);
-        QCOMPARE(list(name)->currentIndex(), -1);
-        QCOMPARE(text(window(), name), "Select Type");
+    columns();
+    const QString number = "Enter Number Only.";
+    const QString numbers = "Enter Numbers Only.";
+    const QString yes = "Make Sure You're Using: ";
+    const QString fainted = "Damage dealt is over 999! Defending Pokémon fainted!";
+    const QString bide = "Text1=Lasts for 2 rounds.  Damage paid back is double recieved.";
+    const QString growl =
+        "Text1=Lowers Other Pokemon's Attack.  This works 6 times on this pokemon, (MAX)";
+    // clang-format off
+    row("Work waits for the Defense stat",     {"level=50", "Work!"}, {"c1=Select Attack (optional)", "attack1=Select Type", "poke22=Select Type", "Label3=Make Sure You're Using:", "damagedealt=", "YN=", "Label10="});
+    row("fire on grass with same-type bonus",  fireOnGrass, workedFigures);
+    row("second defending type counts",        again({"poke22>Grass", "poke1>Water"}), {"damagedealt=142", "critical=288"});
+    row("second attacking type gives bonus",   again({"poke1>Water", "poke12>Fire"}), workedFigures);
+    row("the attack list's Toxic names itself", again({"basepower=0", "attack1=Poison", "poke1=Poison", "poke2=Steel", "c1=Toxic"}), {"damagedealt=Toxic", "critical=0", "poison=12.6"});
+    row("no hit points asks for them",         again({"DHP="}), {"damagedealt=107", "poison=EnterHP"});
+    row("over 999 warns",                      waterOnFire, {"damagedealt=>999", "critical=>999"}, {fainted});
+    row("no level",                            again({"level="}), workedFigures, {"Level of Pokémon required!"});
+    row("defense letters",                     again({"defense=Abc"}), workedFigures, {"Pokémon's Defense Stat must be a number."});
+    row("defense 0",                           again({"defense=0"}), workedFigures, {"Pokémon's Defense Stat cannot be 0."});
+    row("attack beyond a double",              again({"attack=1e999"}), workedFigures, {"Pokémon's Attack Stat must be a number."});
+    row("attack in full-width digits",         again({"attack=１２"}), workedFigures, {"Pokémon's Attack Stat must be a number."});
+    row("base damage in hexadecimal",          again({"basepower=0x10"}), workedFigures, {"Base Damage must be a number."});
+    row("level of two blanks",                 again({"level=  "}), workedFigures, {"Pokémon Level must be a number."});
+    row("hit points with a decimal comma",     again({"DHP=1,5"}), workedFigures, {"Pokémon HP must be a number."});
+    row("typed nan is refused, then missing",  again({"attack=nan"}), {"attack=", "damagedealt=107"}, {number, "Pokémon's Attack Stat must be a number."});
+    row("attack refuses x",                    {"attack=x"}, {"attack="}, {number});
+    row("attack keeps X",                      {"attack=X"}, {"attack=X"});
+    row("level refuses a5",                    {"level=a5"}, {"level="}, {number});
+    row("base damage refuses x",               {"basepower=x"}, {"basepower="}, {number});
+    row("defense keeps zz and 5a",             {"defense=zz", "defense=5a"}, {"defense=5a"});
+    row("refused defense still enables Work",  {"defense=z", "Work!"}, {"defense="}, {numbers, "Level of Pokémon required!"});
+    row("hit points refuse z alone",           {"DHP=z"}, {"DHP="}, {numbers});
+    row("hit points keep a blank",             {"DHP= "}, {"DHP= "});
+    row("typing checks every change",          {"attack<x5a"}, {"attack=5a"}, {number});
+    row("Absorb fills power, type and class",  {"c1>Absorb"}, {"basepower=20", "attack1=Grass", "Label3=" + yes + "Special", "Text1="});
+    row("Growl after Tackle keeps both",       {"c1>Tackle", "c1>Growl"}, {"basepower=35", "attack1=Normal", "Label3=" + yes, growl});
+    row("Dragon Rage shows whole figures",     {"attack=100", "level=50", "basepower=0", "defense=90", "Work!", "c1>Dragon Rage"}, {"damagedealt=40", "critical=80", "basepower=0"});
+    row("Bide draws its count anew",           {"c1>Bide", "c1>Bide"}, {bide}, {}, 2, {91, 11});
+    row("status change fails above chance",    {"succ= 30 ", "Work2!"}, {"YN=NO"}, {}, 1, {31});
+    row("status change holds at chance",       {"succ=30", "Work2!"}, {"YN=YES"}, {}, 1, {30});
+    row("chance that is no number draws",      {"succ=30%", "Work2!"}, {"YN="}, {"Enter the chance of success as a number."}, 1);
+    row("Info explains in two boxes",          {"Command1!"}, {"YN="}, {"[info] You enter the chance of the move*", "[info] For example, Blizzard*"});
+    row("copies are of the fields as shown",   QStringList{"mnuCN!"} + fireOnGrass + QStringList{"mnuCC!", "mnuCN!", "mnuCP!"} + waterOnFire + QStringList{"mnuCN!"}, {"clipboard=|216|107|12.6|>999"}, {fainted});
+    row("the credits run through eight lines", QStringList(8, "Timer1!"), {"Label10=Battle Tesh by the Battle Tesh team, 2000 - also works for second-generation battles."});
+    row("and then start again",                QStringList(9, "Timer1!"), {"Label10=The Battle Tesh team - created the program."});
+    // clang-format on
+}
+
+void TestDamageWindow::over_999_shows_the_message_before_the_fields_change()
+{
+    QWidget* window = show("FrmDamage");
+    qsizetype messagesWhenWritten = -1;
+    connect(find<QLineEdit>(window, "damagedealt"), &QLineEdit::textChanged, this,
+            [&] { messagesWhenWritten = runtime().messages().size(); });
+    for (const QString& each : waterOnFire)
+        step(window, each);
+    QCOMPARE(messagesWhenWritten, 1);
+}
+
+void TestDamageWindow::typed_list_text_is_never_completed_nor_chosen()
+{
+    QWidget* window = show("FrmDamage");
+    showActive(window);
+    for (const auto& [list, typed] : {std::pair("c1", "Tackle"), std::pair("poke1", "fire")}) {
+        auto* combo = find<QComboBox>(window, list);
+        combo->setFocus();
+        combo->lineEdit()->clear();
+        QTest::keyClicks(combo->lineEdit(), typed);
+        QTest::keyClick(combo, Qt::Key_Return);
+        QTest::keyClick(combo, Qt::Key_Tab); // leaving the box is no choice either
+        QCOMPARE(combo->currentText(), typed);
+        QCOMPARE(combo->currentIndex(), -1);
     }
-    for (const char* name : {"attack", "level", "basepower", "defense", "DHP", "damagedealt",
-                             "critical", "poison", "succ", "Text1", "YN", "Label10"})
-        QVERIFY2(text(window(), name).isEmpty(), name);
-    QCOMPARE(text(window(), "Label3"), "Make Sure You're Using:");
-    QCOMPARE(find<QLineEdit>(window(), "damagedealt")->maxLength(), 3);
-    QVERIFY(!find(window(), "Work")->isEnabled());
-    QVERIFY(find<QTimer>(window(), "Timer1")->isActive());
-    QCOMPARE(find<QTimer>(window(), "Timer1")->interval(), 3000);
+    QCOMPARE(text(window, "basepower"), "");
 }
 
-void TestDamageWindow::window_has_a_fixed_client_area_under_its_menu_bar()
+// Text fields would take Ctrl+A and its siblings for themselves.
+void TestDamageWindow::submenu_shortcuts_reach_past_text_fields_and_exit_ends()
 {
-    window()->show();
-    QCOMPARE(window()->windowTitle(), "Battle Tesh");
-    QCOMPARE(window()->centralWidget()->size(), QSize(521, 297));
-    QCOMPARE(window()->minimumSize(), window()->maximumSize());
-    QCOMPARE(window()->height(), window()->menuBar()->height() + 297);
-    QCOMPARE(find(window(), "attack")->geometry(), QRect(80, 32, 41, 19));
-    QCOMPARE(find(window(), "Text1")->geometry(), QRect(8, 248, 185, 41));
-}
-
-void TestDamageWindow::arrow_keys_on_the_closed_attack_list_fill_power_type_and_class()
-{
-    write(window(), "defense", "90");
-    QTest::keyClick(list("c1"), Qt::Key_Down);
-    QCOMPARE(text(window(), "c1"), "Absorb");
-    QCOMPARE(text(window(), "basepower"), "20");
-    QCOMPARE(text(window(), "attack1"), "Grass");
-    QCOMPARE(text(window(), "Label3"), "Make Sure You're Using: Special");
-    QCOMPARE(text(window(), "Text1"), "");
-    QCOMPARE(text(window(), "poke1"), "Select Type");
-    QCOMPARE(text(window(), "defense"), "90");
-    QTest::keyClick(list("c1"), Qt::Key_Down);
-    QCOMPARE(QStringList({text(window(), "basepower"), text(window(), "attack1")}),
-             QStringList({"40", "Poison"}));
-    QTest::keyClick(list("c1"), Qt::Key_Up);
-    QCOMPARE(text(window(), "attack1"), "Grass");
-    QCOMPARE(runtime().drawsUsed(), 0);
-}
-
-void TestDamageWindow::growl_after_tackle_keeps_power_and_type()
-{
-    QSignalSpy powerChanges(find<QLineEdit>(window(), "basepower"), &QLineEdit::textChanged);
-    choose(list("c1"), "Tackle");
-    choose(list("c1"), "Tackle"); // the same text again is no change, so no check runs
-    choose(list("c1"), "Growl");
-    QCOMPARE(text(window(), "basepower"), "35");
-    QCOMPARE(powerChanges.count(), 1);
-    QCOMPARE(text(window(), "attack1"), "Normal");
-    QCOMPARE(text(window(), "Label3"), "Make Sure You're Using: ");
-    QCOMPARE(text(window(), "Text1"),
-             "Lowers Other Pokemon's Attack.  This works 6 times on this pokemon, (MAX)");
-}
-
-void TestDamageWindow::dragon_rage_shows_whole_figures_after_a_one_digit_computation()
-{
-    write(window(), {"attack=100", "level=50", "basepower=0", "defense=90", "attack1=Normal",
-                     "poke1=Normal", "poke2=Normal"});
-    click(window(), "Work");
-    QCOMPARE(text(window(), "damagedealt"), "1");
-    QCOMPARE(find<QLineEdit>(window(), "damagedealt")->maxLength(), 1);
-
-    choose(list("c1"), "Dragon Rage");
-    QCOMPARE(text(window(), "damagedealt"), "40");
-    QCOMPARE(text(window(), "critical"), "80");
-    QCOMPARE(text(window(), "Text1"), "This attack deals exactly 40 damage.");
-    QCOMPARE(text(window(), "basepower"), "0");
-}
-
-void TestDamageWindow::templated_notes_draw_anew_through_the_runtime()
-{
-    runtime().scriptDraws({0.9f, 0.1f});
-    choose(list("c1"), "Bide");
-    QCOMPARE(text(window(), "Text1"), "Lasts for 3 rounds.  Damage paid back is double recieved.");
-    choose(list("c1"), "Bide");
-    QCOMPARE(text(window(), "Text1"), "Lasts for 2 rounds.  Damage paid back is double recieved.");
-    QCOMPARE(runtime().drawsUsed(), 2);
-}
-
-void TestDamageWindow::typed_text_is_never_completed_nor_chosen_data()
-{
-    QTest::addColumn<QString>("list");
-    QTest::addColumn<QString>("typed");
-    QTest::newRow("attack list, whole name") << "c1"
-                                             << "Tackle";
-    QTest::newRow("attack list, start of a name") << "c1"
-                                                  << "Tack";
-    QTest::newRow("type list, start of a type") << "poke1"
-                                                << "Fi";
-    QTest::newRow("attack type, lower-case type") << "attack1"
-                                                  << "fire";
-}
-
-void TestDamageWindow::typed_text_is_never_completed_nor_chosen()
-{
-    QFETCH(QString, list);
-    QFETCH(QString, typed);
-    QComboBox* combo = find<QComboBox>(window(), list);
-    const int count = combo->count();
-    showActive(window());
-    combo->setFocus();
-    retype(combo, typed);
-    QTest::keyClick(combo, Qt::Key_Return);
-    QCOMPARE(text(window(), list), typed);
-    QTest::keyClick(combo, Qt::Key_Tab); // leaving the box is no choice either
-    QVERIFY(!combo->hasFocus());
-    QCOMPARE(text(window(), list), typed);
-    QCOMPARE(combo->count(), count);
-    QCOMPARE(combo->currentIndex(), -1);
-    QCOMPARE(text(window(), "basepower"), "");
-    QCOMPARE(text(window(), "Text1"), "");
-    QCOMPARE(text(window(), "Label3"), "Make Sure You're Using:");
-    if (list != "attack1")
-        QCOMPARE(text(window(), "attack1"), "Select Type");
+    auto* window = static_cast<DamageWindow*>(show("FrmDamage"));
+    QSignalSpy tracking(window, &DamageWindow::trackingRequested);
+    QSignalSpy accuracy(window, &DamageWindow::accuracyFinderRequested);
+    QSignalSpy critical(window, &DamageWindow::criticalFinderRequested);
+    showActive(window);
+    const std::pair<const char*, Qt::Key> presses[] = {
+        {"attack", Qt::Key_A}, {"c1", Qt::Key_A}, {"Text1", Qt::Key_T}, {"poke2", Qt::Key_H}};
+    for (const auto& [focus, key] : presses) {
+        find(window, focus)->setFocus();
+        QTest::keyClick(find(window, focus), key, Qt::ControlModifier);
+    }
+    QCOMPARE(QList<qsizetype>({tracking.count(), accuracy.count(), critical.count()}),
+             QList<qsizetype>({1, 2, 1}));
+    step(window, "mnuExit!");
+    QCOMPARE(runtime().endRequests(), 1);
 }
 
 QTEST_MAIN(TestDamageWindow)

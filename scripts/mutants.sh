@@ -1,0 +1,143 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Proves that the test suite bites: plants each fault below, one at a time, in a scratch copy of
+# the tree (build-mutants/), rebuilds the tests there, runs them in one locale and reports the
+# fault caught when a test fails, survived when all pass. Ends with "N caught, M survived" and
+# exits 1 when a fault survived, 2 when one could not be planted or built. A developer tool: it
+# takes a while and is no part of CI. Usage: bash scripts/mutants.sh [part of a fault's name]
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+work="$root/build-mutants"
+source_dir="$work/tree"
+build_dir="$work/build"
+only="${1:-}"
+
+names=()
+files=()
+edits=()
+# A fault: what it is, the file, and a Perl substitution (the whole file is one string) that must
+# change the file.
+fault() {
+    names+=("$1")
+    files+=("$2")
+    edits+=("$3")
+}
+
+fault "damage: a normal hit divides by 125"          battle/Damage.cpp 's/normalHit\{1, 128\}/normalHit{1, 125}/'
+fault "damage: a critical hit doubles nothing"       battle/Damage.cpp 's/criticalHit\{2, 125\}/criticalHit{1, 125}/'
+fault "damage: the same-type bonus is 1.25"          battle/Damage.cpp 's/sameTypeBonus = 1.5/sameTypeBonus = 1.25/'
+fault "damage: poison takes 1/16"                    battle/Damage.cpp 's/poisonShare = 0.063/poisonShare = 0.0625/'
+fault "damage: >999 starts above 1000"               battle/Damage.cpp 's/if \(figure > 999\)/if (figure > 1000)/'
+fault "damage: 10 shows in one digit"                battle/Damage.cpp 's/figure < 10 \?/figure <= 10 ?/'
+fault "damage: a one-blank level passes"             battle/Damage.cpp 's/isEmptyOrOneBlank\(in.level\)/in.level.empty()/'
+fault "damage: Defense 0 goes unchecked"             battle/Damage.cpp 's/if \(\*defense == 0\)/if (false)/'
+fault "damage: the second attacker type no bonus"    battle/Damage.cpp 's/ \|\|\s+in.attackType == in.attackerSecondType//'
+fault "type chart: electric reaches ground"          battle/TypeChart.cpp 's/\{"Electric", "Ground", 0\}/{"Electric", "Ground", 1}/'
+fault "type chart: the second type is ignored"       battle/TypeChart.cpp 's/\* typeFactor\(attacking, defendingSecond\)/* 1/'
+fault "attack table: first count up to 0.25"         battle/AttackTable.cpp 's/firstThreshold = 0.24f/firstThreshold = 0.25f/'
+fault "attack table: two-way count at 0.24"          battle/AttackTable.cpp 's/draw\(\) <= secondThreshold \? values\[0\]/draw() <= firstThreshold ? values[0]/'
+fault "attack table: four-way reuses its draw"       battle/AttackTable.cpp 's/(std::string drawFourWay[^{]*\{\n)/$1    const float once = draw();\n/; s/if \(draw\(\) <= /if (once <= /g'
+fault "attack table: Absorb has power 21"            battle/AttackTable.cpp 's/("Grass",    "Special",  )20(,   noNotes)/${1}21$2/'
+fault "attack table: the notes are not emptied"      battle/AttackTable.cpp 's/writes\{\{AttackField::Notes, ""\}\}/writes/'
+fault "attack table: no critical figure written"     battle/AttackTable.cpp 's/if \(!row->critical.empty\(\)\)/if (false)/'
+fault "rolls: a fractional chance rounds down"       battle/Rolls.cpp 's/roll < \*chance \+ 1/roll <= *chance/'
+fault "rolls: a roll at the base critical is normal" battle/Rolls.cpp 's/roll <= \*baseCritical/roll < *baseCritical/'
+fault "rolls: status draws after reading the text"   battle/Rolls.cpp 's/(statusVerdict[^{]*\{\n)(    const float roll = [^\n]*\n)(.*?return std::nullopt;\n)/$1$3$2/s'
+fault "rolls: hit decision draws before reading"     battle/Rolls.cpp 's/(hitDecision\(std::string_view accuracyText[^{]*\{\n)(.*?)(    const float roll = [^\n]*\n)/$1$3$2/s'
+fault "rolls: accuracy multipliers 1 and 2 swapped"  battle/Rolls.cpp 's/accuracyMultipliers\{1, 0.674, 0.533/accuracyMultipliers{1, 0.533, 0.674/'
+fault "rolls: a counter of 0.5 stands"               battle/Rolls.cpp 's/if \(\*counter < 1\)/if (*counter < 0)/'
+fault "rolls: counters go up to 7"                   battle/Rolls.cpp 's/highestCounter = 6/highestCounter = 7/'
+fault "rolls: evasion reads the accuracy table"      battle/Rolls.cpp 's/table == MultiplierTable::Accuracy \? accuracyMultipliers : evasionMultipliers/accuracyMultipliers/'
+fault "conversions: a tab is no blank"               battle/Conversions.cpp "s/ \\|\\| c == '\\\\t'//"
+fault "conversions: 17 significant digits"           battle/Conversions.cpp 's/std::chars_format::general, 15\)/std::chars_format::general, 17)/'
+fault "conversions: -0 is written as such"           battle/Conversions.cpp 's/if \(value == 0\)/if (false)/'
+fault "letter check: a lone z passes"                battle/TextCheck.cpp 's/compareTexts\(text, "z"\) <= 0/compareTexts(text, "z") < 0/'
+fault "credits: the ticker stops at line 8"          battle/CreditsTicker.cpp 's/\? creditLines.begin\(\) :/? line :/'
+fault "species: Electrode has 36"                    battle/SpeciesTable.cpp 's/\{"Electrode",  37\}/{"Electrode",  36}/'
+fault "accuracy table: typed and chosen swapped"     battle/AccuracyTable.cpp 's/found->chosen : found->typed/found->typed : found->chosen/'
+fault "random sequence: seeded from the clock"       battle/RandomSequence.h 's/std::mt19937 m_engine;/std::mt19937 m_engine{std::random_device{}()};/'
+fault "main window: second attacker type misread"    windows/damage/DamageWindow.cpp 's/textOf\(m_attackerType2\)/textOf(m_attackerType1)/'
+fault "main window: second defender type misread"    windows/damage/DamageWindow.cpp 's/textOf\(m_defenderType2\)/textOf(m_defenderType1)/'
+fault "main window: tab order poke22 before poke2"   windows/damage/DamageWindow.cpp 's/"poke2",       "poke22",/"poke22",      "poke2",/'
+fault "main window: the poison figure not written"   windows/damage/DamageWindow.cpp 's/\s*\{m_poisonDamage, &outcome.poison\},//'
+fault "main window: a choice writes no attack type"  windows/damage/DamageWindow.cpp 's/m_attackType->setEditText\(text\);//'
+fault "main window: a refused text stays"            windows/damage/DamageWindow.cpp 's/field->clear\(\);/;/'
+fault "main window: Work stays disabled"             windows/damage/DamageWindow.cpp 's/m_work->setEnabled\(true\)/m_work->setEnabled(false)/'
+fault "main window: Copy Critical copies Normal"     windows/damage/DamageWindow.cpp 's/copyToClipboard\(m_criticalDamage->text\(\)\)/copyToClipboard(m_normalDamage->text())/'
+fault "main window: the message after the figures"   windows/damage/DamageWindow.cpp 's/(    if \(!outcome.message.empty\(\)\)\n[^\n]*\n)    if \(!outcome.writesFields\)\n        return;\n(.*?form::writeLimited[^\n]*\n)/    if (!outcome.writesFields) {\n$1        return;\n    }\n$2$1/s'
+fault "status changer: Info in the plain style"      windows/damage/StatusChanger.cpp 's/MessageStyle::Information/MessageStyle::Plain/'
+fault "accuracy finder: + steps the count down"      windows/accuracy/AccuracyWindow.cpp 's/(\{"plusaccur",[^}]*)\+1\}/$1-1}/'
+fault "accuracy finder: evasion by accuracy table"   windows/accuracy/AccuracyWindow.cpp 's/(\{"plusevade",[^}]*)MultiplierTable::Evasion/$1MultiplierTable::Accuracy/'
+fault "accuracy finder: no target on a hit"          windows/accuracy/AccuracyWindow.cpp 's/m_target->setVisible\(decision->hit\)/m_target->setVisible(false)/'
+fault "accuracy finder: tab order minus before plus" windows/accuracy/AccuracyWindow.cpp 's/"plusaccur", "minusaccur",/"minusaccur", "plusaccur",/'
+fault "accuracy finder: typing reads chosen column"  windows/accuracy/AccuracyWindow.cpp 's/lookUpBaseAccuracy\(battle::LookupTrigger::Typed\)/lookUpBaseAccuracy(battle::LookupTrigger::Chosen)/'
+fault "critical finder: typing looks nothing up"     windows/critical/CriticalWindow.cpp 's/    connect\(m_species->lineEdit\(\), &QLineEdit::textEdited, this,[^;]*;\n//'
+fault "critical finder: tab order Command1 first"    windows/critical/CriticalWindow.cpp 's/"poke", "bc", "Command1"/"poke", "Command1", "bc"/'
+fault "trainer sheet: nickname renames showing tab"  windows/trainer/TrainerSheet.cpp 's/setCaption\(page - 1, text\)/setCaption(m_tabs->currentPage(), text)/'
+fault "trainer sheet: caption without the dash"      windows/trainer/TrainerSheet.cpp 's/QStringLiteral\(" - "\) \+ name/QStringLiteral(" ") + name/'
+fault "splash: a late tick hands over again"         windows/splash/SplashWindow.cpp 's/    if \(m_handedOver\)\n        return;\n//'
+fault "form: leaving typed text chooses an item"   windows/common/Form.cpp 's/\s*QObject::disconnect\(combo->lineEdit\(\), &QLineEdit::editingFinished, combo, nullptr\);//'
+fault "form: a list starts with its first item"      windows/common/Form.cpp 's/    list->setCurrentIndex\(-1\);\n//'
+fault "form: fixed words cut to the last width"      windows/common/Form.cpp 's/if \(text.size\(\) > field->maxLength\(\)\)/if (false)/'
+fault "runtime: an open window loads again"          runtime/Runtime.cpp 's/QWidget\* window = openWindow\(name\);/QWidget* window = nullptr;/'
+fault "runtime: a closed window still counts open"   runtime/Runtime.cpp 's/window && window->isVisible\(\) \? window : nullptr/window/'
+fault "runtime: unloading leaves the window up"      runtime/Runtime.cpp 's/(m_windows.take\(name\)\)\n        )window->close\(\);/${1}(void)window;/'
+fault "runtime: the end keeps the windows"           runtime/Runtime.cpp 's/            window->deleteLater\(\);\n//'
+
+# A fresh copy of the tree as it stands, tracked and new files alike. The copy keeps the time
+# stamps, so only what changed since the last run builds again; a file the last run restored
+# after its last build may still have a fault in its object, so it builds again too.
+rm -rf "$source_dir"
+mkdir -p "$source_dir"
+(cd "$root" && git ls-files -z --cached --others --exclude-standard) |
+    tar -C "$root" --null -T - -cf - | tar -C "$source_dir" -xf -
+if [[ -f "$work/restored" ]]; then
+    while read -r restored; do
+        touch "$source_dir/$restored"
+    done <"$work/restored"
+fi
+cmake -S "$source_dir" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
+mapfile -t tests < <(ctest --test-dir "$build_dir" -N | sed -n 's/^ *Test *#[0-9]*: \(tst_.*\)$/\1/p')
+
+build_and_test() {
+    cmake --build "$build_dir" --target "${tests[@]}" >"$work/build.log" 2>&1 || return 2
+    LC_ALL=C.UTF-8 ctest --test-dir "$build_dir" -j"$(nproc)" --stop-on-failure --timeout 120 \
+        >"$work/test.log" 2>&1 || return 1
+}
+
+echo "Building and testing the tree as it stands"
+status=0
+build_and_test || status=$?
+if ((status != 0)); then
+    echo "mutants: the suite does not pass on the tree as it stands; see $work/*.log" >&2
+    exit 2
+fi
+: >"$work/restored"
+
+caught=0
+survived=0
+broken=0
+for index in "${!names[@]}"; do
+    name="${names[$index]}"
+    file="$source_dir/${files[$index]}"
+    [[ -z "$only" || "$name" == *"$only"* ]] || continue
+    perl -0pi -e "${edits[$index]}" "$file"
+    status=0
+    if cmp -s "$file" "$root/${files[$index]}"; then
+        status=3
+    else
+        build_and_test || status=$?
+    fi
+    # A fresh copy (and so a new time stamp) makes the next build compile the file again.
+    cp "$root/${files[$index]}" "$file"
+    echo "${files[$index]}" >>"$work/restored"
+    case $status in
+    1) echo "caught    $name"; caught=$((caught + 1)) ;;
+    0) echo "SURVIVED  $name"; survived=$((survived + 1)) ;;
+    2) echo "BROKEN    $name (does not build; see $work/build.log)"; broken=$((broken + 1)) ;;
+    3) echo "BROKEN    $name (the substitution changed nothing)"; broken=$((broken + 1)) ;;
+    esac
+done
+echo "$caught caught, $survived survived"
+((broken == 0)) || exit 2
+((survived == 0))

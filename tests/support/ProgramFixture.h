@@ -1,0 +1,183 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// The whole program wired as start-up wires it, on the runtime test double and fresh for every
+// test function; a real modal dialog fails the test instead of hanging it. Windows are driven by
+// the object names the program gives its controls, in steps that a data table can hold:
+//   "name=text"  writes a field's text or a list's edit text, as a paste does
+//   "name<keys"  types the keys one at a time
+//   "name>item"  chooses the item as a click in the list's drop-down does
+//   "name!"      clicks a button, triggers a menu item or lets a timer time out
+
+#include "app/Startup.h"
+#include "runtime/TestRuntime.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
+#include <QTabBar>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+namespace fixture {
+
+template <typename T = QWidget> T* find(const QObject* window, const QString& name)
+{
+    T* found = window->findChild<T*>(name);
+    if (!found)
+        qFatal("%s has no %s", qPrintable(window->objectName()), qPrintable(name));
+    return found;
+}
+
+// What a control shows: the text of a field, list, label or notes box, a tab row's captions
+// joined by "|", the title for the window's own name, and "(hidden)" for a hidden control.
+inline QString text(const QWidget* window, const QString& name)
+{
+    if (name == window->objectName())
+        return window->windowTitle();
+    const QWidget* control = find(window, name);
+    if (control->isHidden())
+        return QStringLiteral("(hidden)");
+    if (auto* field = qobject_cast<const QLineEdit*>(control))
+        return field->text();
+    if (auto* list = qobject_cast<const QComboBox*>(control))
+        return list->currentText();
+    if (auto* label = qobject_cast<const QLabel*>(control))
+        return label->text();
+    if (auto* tabs = qobject_cast<const QTabBar*>(control)) {
+        QStringList captions;
+        for (int tab = 0; tab < tabs->count(); ++tab)
+            captions << tabs->tabText(tab);
+        return captions.join('|');
+    }
+    return find<QPlainTextEdit>(window, name)->toPlainText();
+}
+
+inline void step(QWidget* window, const QString& step)
+{
+    static const QRegularExpression operation(QStringLiteral("[=<>!]"));
+    const qsizetype at = step.indexOf(operation);
+    const QString name = step.left(at);
+    const QString argument = step.mid(at + 1);
+    auto* list = window->findChild<QComboBox*>(name);
+    if (step[at] == '=' && list) {
+        list->setEditText(argument);
+    } else if (step[at] == '=') {
+        find<QLineEdit>(window, name)->setText(argument);
+    } else if (step[at] == '<') {
+        QTest::keyClicks(list ? list->lineEdit() : find(window, name), argument);
+    } else if (step[at] == '>') {
+        auto* chosen = find<QComboBox>(window, name);
+        const int index = chosen->findText(argument, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        QVERIFY2(index >= 0, qPrintable(step));
+        chosen->setCurrentIndex(index);
+        emit chosen->activated(index);
+    } else if (auto* timer = window->findChild<QTimer*>(name)) {
+        QMetaObject::invokeMethod(timer, "timeout");
+    } else if (auto* action = window->findChild<QAction*>(name)) {
+        action->trigger();
+    } else {
+        QTest::mouseClick(find(window, name), Qt::LeftButton);
+    }
+}
+
+inline void showActive(QWidget* window)
+{
+    window->show();
+    QApplication::setActiveWindow(window);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+}
+
+class ProgramTest : public QObject {
+public:
+    ProgramTest()
+    {
+        connect(&m_watchdog, &QTimer::timeout, this, [this] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                m_sawDialog = true;
+                modal->close();
+            }
+        });
+        m_watchdog.start(20);
+    }
+
+protected:
+    // For init() and cleanup(): every message box must have stood over the window that showed it.
+    void start()
+    {
+        m_sawDialog = false;
+        m_runtime = std::make_unique<TestRuntime>();
+        describeApplication();
+        registerWindows(*m_runtime);
+    }
+    void stop()
+    {
+        for (const TestRuntime::Message& message : m_runtime->messages())
+            QVERIFY2(message.over, qPrintable(message.text));
+        m_runtime.reset();
+        QVERIFY(!m_sawDialog);
+    }
+
+    TestRuntime& runtime() const { return *m_runtime; }
+    QWidget* show(const QString& name) const { return m_runtime->showWindow(name); }
+
+    // A window's behaviour table: the steps taken on the freshly opened window (after scripting
+    // the rolls), then what its controls show as "name=text" (the "clipboard" shows each copy,
+    // joined by "|"), the message boxes it showed ("*" at the end matches any rest, "[info] "
+    // marks the information style) and the draws it took.
+    static void columns()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<int>("draws");
+        QTest::addColumn<QList<int>>("rolls");
+    }
+    static void row(const char* tag, const QStringList& steps, const QStringList& shown,
+                    const QStringList& messages = {}, int draws = 0, const QList<int>& rolls = {})
+    {
+        QTest::newRow(tag) << steps << shown << messages << draws << rolls;
+    }
+    void checkRow(const QString& name) const
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QStringList, shown);
+        QFETCH(QStringList, messages);
+        QFETCH(int, draws);
+        QFETCH(QList<int>, rolls);
+        for (const int roll : rolls) // from the middle of the roll's range
+            m_runtime->scriptDraws({(static_cast<float>(roll) - 0.5f) / 100.0f});
+        QWidget* window = show(name);
+        for (const QString& each : steps)
+            step(window, each);
+        for (const QString& entry : shown) {
+            const QString control = entry.section('=', 0, 0);
+            const QString now = control == "clipboard" ? m_runtime->clipboardHistory().join('|')
+                                                       : text(window, control);
+            QCOMPARE(control + '=' + now, entry);
+        }
+        QStringList seen;
+        for (const TestRuntime::Message& message : m_runtime->messages()) {
+            const bool info = message.style == Runtime::MessageStyle::Information;
+            seen << (info ? "[info] " : "") + message.text;
+            const QString& expected = messages.value(seen.size() - 1);
+            if (expected.endsWith('*') && seen.last().startsWith(expected.chopped(1)))
+                seen.last() = expected;
+        }
+        QCOMPARE(seen, messages);
+        QCOMPARE(m_runtime->drawsUsed(), draws);
+    }
+
+private:
+    std::unique_ptr<TestRuntime> m_runtime;
+    QTimer m_watchdog;
+    bool m_sawDialog = false;
+};
+
+} // namespace fixture

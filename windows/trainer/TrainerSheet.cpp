@@ -277,8 +277,15 @@ TrainerSheet::TrainerSheet(Runtime& runtime, Trainer trainer, QWidget* parent)
     form::control<QWidget>(this, QString::fromUtf8(traits.focusOnOpening))->setFocus();
 }
 
-// Closing, the end of the program and Exit all come through here; the last change is kept.
+// Closing keeps the last change at once; the end of the program and Exit come through the
+// destructor, where the runtime may already be going down.
 TrainerSheet::~TrainerSheet() { m_keeper->flushAutosave(false); }
+
+void TrainerSheet::closeEvent(QCloseEvent* event)
+{
+    m_keeper->flushAutosave();
+    QWidget::closeEvent(event);
+}
 
 void TrainerSheet::buildPages()
 {

@@ -66,10 +66,7 @@ void TestSheetKeeper::each_field_lands_in_its_place_data()
     // clang-format off
     QTest::newRow("nickname page 6")  << "Text30"   << QByteArray(R"("nickname": "typed")");
     QTest::newRow("status")           << "Combo1_3" << QByteArray(R"("status": "typed")");
-    QTest::newRow("HP maximum")       << "Text12_1" << QByteArray(R"("hpMaximum": "typed")");
-    QTest::newRow("Special (Attack)") << "Text8_4"  << QByteArray(R"("specialAttack": "typed")");
     QTest::newRow("Special (Defense)")<< "Text9_4"  << QByteArray(R"("specialDefense": "typed")");
-    QTest::newRow("attack 3 PP")      << "Text20_1" << QByteArray(R"({"name": "Attack3", "pp": "typed")");
     QTest::newRow("attack 4 maximum") << "Text24_1" << QByteArray(R"("pp": "", "ppMaximum": "typed")");
     QTest::newRow("type 2")           << "Text26_6" << QByteArray(R"("type2": "typed")");
     QTest::newRow("trainer name")     << "Text3"    << QByteArray(R"("trainerName": "typed")");

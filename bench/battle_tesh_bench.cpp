@@ -359,6 +359,9 @@ struct HandlerTimes {
     std::vector<double> dexStage;
     std::vector<double> dexSpecies;
     std::vector<double> turnRecompute;
+    std::vector<double> metronome;
+    std::vector<double> useDefender;
+    std::vector<double> applyDamage;
 };
 
 HandlerTimes timeHandlers(QtRuntime& runtime)
@@ -466,6 +469,38 @@ HandlerTimes timeHandlers(QtRuntime& runtime)
     times.turnRecompute =
         timeHandler([attackerStage](int repeat) { attackerStage->setValue(repeat % 2); });
     expectFilled(find<QLineEdit>(turn, "KO")->text(), "KO after a stage change");
+
+    // Metronome picks through the attack list, and Battle Turn follows it.
+    auto* metronome = find<QAction>(main, "mnuMetronome");
+    times.metronome = timeHandler([metronome](int) { metronome->trigger(); });
+    expectFilled(find<QComboBox>(main, "c1")->currentText(), "c1 after Metronome");
+
+    // A sheet page fed to both windows as defender, and a rolled hit applied back to it.
+    QWidget* sheet = runtime.openWindow(QStringLiteral("Tab2"));
+    find<QLineEdit>(sheet, "Text5_1")->setText(QStringLiteral("Chansey"));
+    find<QLineEdit>(sheet, "Text11_1")->setText(QStringLiteral("703"));
+    auto* useDefender = find<QAction>(sheet, "UseDefender_1");
+    times.useDefender = timeHandler([useDefender](int) { useDefender->trigger(); });
+    expectText(find<QComboBox>(turn, "DefenderSpecies")->currentText(), QStringLiteral("Chansey"),
+               "DefenderSpecies after Use as Defender");
+    // Metronome left Battle Turn on its last pick; a damaging move again.
+    auto* move = find<QComboBox>(turn, "Move");
+    move->setCurrentIndex(move->findText(QStringLiteral("Fury Swipes")));
+    emit move->activated(move->currentIndex());
+    auto* roll = find<QPushButton>(turn, "Roll");
+    auto* apply = find<QPushButton>(turn, "ApplyDamage");
+    auto* hp = find<QLineEdit>(sheet, "Text11_1");
+    times.applyDamage = timeHandler([roll, apply, hp](int) {
+        hp->setText(QStringLiteral("703"));
+        for (int miss = 0; !apply->isEnabled(); ++miss) {
+            if (miss == 100)
+                giveUp(QStringLiteral("Battle Turn missed 100 times in a row"));
+            roll->click();
+        }
+        apply->click();
+    });
+    expectText(find<QPushButton>(turn, "ApplyDamage")->isEnabled() ? "enabled" : "disabled",
+               QStringLiteral("disabled"), "Apply to Sheet after applying");
     return times;
 }
 
@@ -589,5 +624,8 @@ int main(int argc, char* argv[])
     held &= reportHandler("handler: Pokedex stage stepped (Mewtwo)", handlers.dexStage);
     held &= reportHandler("handler: Pokedex letter typed (Mewtwo)", handlers.dexSpecies);
     held &= reportHandler("handler: Battle Turn recomputed (stage)", handlers.turnRecompute);
+    held &= reportHandler("handler: Metronome", handlers.metronome);
+    held &= reportHandler("handler: Use as Defender (sheet page)", handlers.useDefender);
+    held &= reportHandler("handler: Roll, then Apply to Sheet", handlers.applyDamage);
     return held ? 0 : 1;
 }

@@ -4,7 +4,8 @@
 // The whole program wired as start-up wires it, on the runtime test double and fresh for every
 // test function; a real modal dialog fails the test instead of hanging it. Windows are driven by
 // the object names the program gives its controls, in steps that a data table can hold:
-//   "name=text"  writes a field's text or a list's edit text, as a paste does
+//   "name=text"  writes a field's text or a list's edit text, as a paste does, or types over a
+//                spin box's whole text
 //   "name<keys"  types the keys one at a time
 //   "name>item"  chooses the item as a click in the list's drop-down does
 //   "name!"      clicks a button, triggers a menu item or lets a timer time out
@@ -12,8 +13,11 @@
 #include "app/Startup.h"
 #include "runtime/TestRuntime.h"
 
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -35,8 +39,9 @@ template <typename T = QWidget> T* find(const QObject* window, const QString& na
     return found;
 }
 
-// What a control shows: the text of a field, list, label or notes box, a tab row's captions
-// joined by "|", the title for the window's own name, and "(hidden)" for a hidden control.
+// What a control shows: the text of a field, list, spin box, button, label or notes box, a tab
+// row's captions joined by "|", the title for the window's own name, and "(hidden)" for a hidden
+// control, "(disabled)" for a disabled one.
 inline QString text(const QWidget* window, const QString& name)
 {
     if (name == window->objectName())
@@ -44,6 +49,12 @@ inline QString text(const QWidget* window, const QString& name)
     const QWidget* control = find(window, name);
     if (control->isHidden())
         return QStringLiteral("(hidden)");
+    if (!control->isEnabled())
+        return QStringLiteral("(disabled)");
+    if (auto* spin = qobject_cast<const QAbstractSpinBox*>(control))
+        return spin->text();
+    if (auto* button = qobject_cast<const QAbstractButton*>(control))
+        return button->text();
     if (auto* field = qobject_cast<const QLineEdit*>(control))
         return field->text();
     if (auto* list = qobject_cast<const QComboBox*>(control))
@@ -66,8 +77,12 @@ inline void step(QWidget* window, const QString& step)
     const QString name = step.left(at);
     const QString argument = step.mid(at + 1);
     auto* list = window->findChild<QComboBox*>(name);
+    auto* spin = window->findChild<QAbstractSpinBox*>(name);
     if (step[at] == '=' && list) {
         list->setEditText(argument);
+    } else if (step[at] == '=' && spin) {
+        spin->selectAll();
+        QTest::keyClicks(spin, argument);
     } else if (step[at] == '=') {
         find<QLineEdit>(window, name)->setText(argument);
     } else if (step[at] == '<') {
@@ -82,6 +97,9 @@ inline void step(QWidget* window, const QString& step)
         QMetaObject::invokeMethod(timer, "timeout");
     } else if (auto* action = window->findChild<QAction*>(name)) {
         action->trigger();
+    } else if (auto* box = window->findChild<QCheckBox*>(name)) {
+        // A check box takes clicks on its box and caption only, not on the rest of its width.
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(4, box->height() / 2));
     } else {
         QTest::mouseClick(find(window, name), Qt::LeftButton);
     }
@@ -130,7 +148,8 @@ protected:
     // A window's behaviour table: the steps taken on the freshly opened window (after scripting
     // the rolls), then what its controls show as "name=text" (the "clipboard" shows each copy,
     // joined by "|"), the message boxes it showed ("*" at the end matches any rest, "[info] "
-    // marks the information style) and the draws it took.
+    // marks the information style) and the draws it took. "Window/" before a step or a control
+    // takes it in another window of the program, shown for a step if need be.
     static void columns()
     {
         QTest::addColumn<QStringList>("steps");
@@ -154,13 +173,26 @@ protected:
         for (const int roll : rolls) // from the middle of the roll's range
             m_runtime->scriptDraws({(static_cast<float>(roll) - 0.5f) / 100.0f});
         QWidget* window = show(name);
-        for (const QString& each : steps)
-            step(window, each);
+        static const QRegularExpression other(QStringLiteral("^(\\w+)/"));
+        const auto windowOf = [&](const QString& entry, bool showing) {
+            const QRegularExpressionMatch match = other.match(entry);
+            if (!match.hasMatch())
+                return std::pair{window, entry};
+            const QString name = match.captured(1);
+            return std::pair{showing ? show(name) : m_runtime->openWindow(name),
+                             entry.mid(match.capturedLength())};
+        };
+        for (const QString& each : steps) {
+            const auto [in, what] = windowOf(each, true);
+            step(in, what);
+        }
         for (const QString& entry : shown) {
-            const QString control = entry.section('=', 0, 0);
+            const auto [in, what] = windowOf(entry, false);
+            QVERIFY2(in, qPrintable(entry));
+            const QString control = what.section('=', 0, 0);
             const QString now = control == "clipboard" ? m_runtime->clipboardHistory().join('|')
-                                                       : text(window, control);
-            QCOMPARE(control + '=' + now, entry);
+                                                       : text(in, control);
+            QCOMPARE(entry.chopped(what.size()) + control + '=' + now, entry);
         }
         QStringList seen;
         for (const TestRuntime::Message& message : m_runtime->messages()) {

@@ -1,249 +1,82 @@
 // SPDX-License-Identifier: MIT
-#include "WindowFixture.h"
-
-#include "app/Startup.h"
-
-#include <QAction>
-#include <QCheckBox>
-#include <QPushButton>
-#include <QSpinBox>
+#include "support/ProgramFixture.h"
 
 using namespace fixture;
 
-// The Pokédex as the program wires it: opened from the main window's menu, writing into it.
-class TestDexWindow : public QObject {
+class TestDexWindow : public ProgramTest {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void init() { start(); }
+    void cleanup() { stop(); }
 
-    void opens_once_with_the_defaults_and_afresh_after_closing();
-    void figures_follow_every_change_and_an_unknown_species_empties_them();
-    void presets_write_their_values_and_own_values_make_it_custom();
-    void values_outside_their_ranges_cannot_be_typed_data();
-    void values_outside_their_ranges_cannot_be_typed();
-    void use_buttons_write_the_main_window_as_typing_would_data();
-    void use_buttons_write_the_main_window_as_typing_would();
+    void behaviour_data();
+    void behaviour() { checkRow("Dex"); }
     void works_from_the_keyboard_alone();
-
-private:
-    QWidget* openDex();
-    QSpinBox* spin(const char* name) const { return find<QSpinBox>(m_dex, name); }
-    QStringList texts(const QStringList& names) const;
-
-    std::unique_ptr<ModalWatchdog> m_watchdog;
-    std::unique_ptr<TestRuntime> m_runtime;
-    QWidget* m_main = nullptr;
-    QWidget* m_dex = nullptr;
 };
 
-void TestDexWindow::init()
+void TestDexWindow::behaviour_data()
 {
-    m_watchdog = std::make_unique<ModalWatchdog>();
-    m_runtime = std::make_unique<TestRuntime>();
-    registerWindows(*m_runtime);
-    m_main = m_runtime->showWindow("FrmDamage");
-    m_dex = openDex();
-}
-
-void TestDexWindow::cleanup()
-{
-    // Every figure written passed the main window's own checks.
-    QCOMPARE(m_runtime->messageTexts(), QStringList());
-    m_runtime.reset();
-    QVERIFY(!m_watchdog->sawDialog());
-}
-
-QWidget* TestDexWindow::openDex()
-{
-    find<QAction>(m_main, "mnuDex")->trigger();
-    return m_runtime->openWindow("Dex");
-}
-
-QStringList TestDexWindow::texts(const QStringList& names) const
-{
-    QStringList shown;
-    for (const QString& name : names) {
-        if (auto* box = qobject_cast<QSpinBox*>(find(m_dex, name)))
-            shown << box->text();
-        else
-            shown << text(m_dex, name);
-    }
-    return shown;
-}
-
-const QStringList statOutputs{"Types",   "StatHp",    "StatAtk",   "StatDef",   "StatSpd",
-                              "StatSpc", "BattleAtk", "BattleDef", "BattleSpd", "BattleSpc"};
-
-void TestDexWindow::opens_once_with_the_defaults_and_afresh_after_closing()
-{
-    for (int opening = 0; opening < 2; ++opening) {
-        QVERIFY(m_dex && m_dex->isWindow() && !m_dex->parentWidget());
-        QCOMPARE(m_dex->windowTitle(), "Pokédex");
-        QCOMPARE(texts({"Species", "Level", "Preset", "DvAtk", "DvSpc", "DvHp", "ExpHp", "ExpSpc",
-                        "StageAtk", "StageSpc"}),
-                 QStringList({"", "50", "Maximum", "15", "15", "15", "65535", "65535", "0", "0"}));
-        QCOMPARE(texts(statOutputs), QStringList(statOutputs.size(), QString()));
-        for (const char* box : {"Burned", "Paralyzed", "Reflect", "LightScreen"})
-            QVERIFY(!find<QCheckBox>(m_dex, box)->isChecked());
-        QVERIFY(!find(m_dex, "UseAttacker")->isEnabled() &&
-                !find(m_dex, "UseDefender")->isEnabled());
-        QCOMPARE(openDex(), m_dex); // the menu brings the open one forward
-        write(m_dex, {"Species=Mew"});
-        spin("StageAtk")->setValue(2);
-        m_dex->close();
-        QVERIFY(!m_runtime->openWindow("Dex"));
-        m_dex = openDex();
-    }
-}
-
-void TestDexWindow::figures_follow_every_change_and_an_unknown_species_empties_them()
-{
-    write(m_dex, {"Species=Chansey"});
-    QCOMPARE(texts(statOutputs),
-             QStringList({"Normal", "356", "56", "56", "101", "156", "56", "56", "101", "156"}));
-    spin("Level")->setValue(100);
-    QCOMPARE(texts({"StatHp", "StatSpc"}), QStringList({"703", "308"}));
-    // Stages and conditions change only the battle figures.
-    spin("StageSpc")->stepDown();
-    find<QCheckBox>(m_dex, "Paralyzed")->click();
-    find<QCheckBox>(m_dex, "Reflect")->click();
-    QCOMPARE(texts({"StatDef", "StatSpd", "StatSpc", "BattleDef", "BattleSpd", "BattleSpc"}),
-             QStringList({"108", "198", "308", "216", "49", "203"}));
-    choose(find<QComboBox>(m_dex, "Species"), "Magnemite");
-    QCOMPARE(text(m_dex, "Types"), "Electric");
-    write(m_dex, {"Species=gengar"}); // team text's spellings are known too
-    QCOMPARE(text(m_dex, "Types"), "Ghost / Poison");
-    QVERIFY(find(m_dex, "UseAttacker")->isEnabled() && find(m_dex, "UseDefender")->isEnabled());
-    retype(find<QComboBox>(m_dex, "Species"), "Missingno");
-    QCOMPARE(texts(statOutputs), QStringList(statOutputs.size(), QString()));
-    QVERIFY(!find(m_dex, "UseAttacker")->isEnabled() && !find(m_dex, "UseDefender")->isEnabled());
-    QCOMPARE(text(m_dex, "DvHp"), "15"); // it needs no species
-}
-
-void TestDexWindow::presets_write_their_values_and_own_values_make_it_custom()
-{
-    write(m_dex, {"Species=Alakazam"});
-    spin("Level")->setValue(50);
-    choose(find<QComboBox>(m_dex, "Preset"), "Enemy trainer");
-    const QStringList training{"DvHp", "DvAtk", "DvDef", "DvSpd", "DvSpc", "ExpHp", "ExpSpc"};
-    QCOMPARE(texts(training), QStringList({"8", "9", "8", "8", "8", "0", "0"}));
-    QCOMPARE(texts({"StatHp", "StatAtk", "StatSpc"}), QStringList({"123", "64", "148"}));
-    QTest::keyClick(spin("DvAtk"), Qt::Key_Up);
-    QCOMPARE(text(m_dex, "Preset"), "Custom");
-    QCOMPARE(texts(training), QStringList({"0", "10", "8", "8", "8", "0", "0"}));
-    QCOMPARE(text(m_dex, "StatAtk"), "65");
-    choose(find<QComboBox>(m_dex, "Preset"), "Custom"); // sets nothing
-    QCOMPARE(spin("DvAtk")->text(), "10");
-    retype(find<QComboBox>(m_dex, "Preset"), "Maximum");
-    QCOMPARE(texts(training), QStringList({"15", "15", "15", "15", "15", "65535", "65535"}));
-}
-
-void TestDexWindow::values_outside_their_ranges_cannot_be_typed_data()
-{
-    QTest::addColumn<QString>("box");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("DV past 15") << "DvSpd"
-                                << "16"
-                                << "1";
-    QTest::newRow("stat experience past 65535") << "ExpDef"
-                                                << "65536"
-                                                << "6553";
-    QTest::newRow("level past 100") << "Level"
-                                    << "101"
-                                    << "10";
-    QTest::newRow("stage past +6 keeps the old") << "StageDef"
-                                                 << "7"
-                                                 << "0";
-    QTest::newRow("stage past -6") << "StageDef"
-                                   << "-7"
-                                   << "-";
-    QTest::newRow("letters keep the old") << "DvSpd"
-                                          << "x"
-                                          << "15";
-}
-
-void TestDexWindow::values_outside_their_ranges_cannot_be_typed()
-{
-    QFETCH(QString, box);
-    QFETCH(QString, typed);
-    spin(qPrintable(box))->selectAll();
-    QTest::keyClicks(spin(qPrintable(box)), typed);
-    QTEST(spin(qPrintable(box))->text(), "shown");
-}
-
-void TestDexWindow::use_buttons_write_the_main_window_as_typing_would_data()
-{
-    QTest::addColumn<QString>("attack"); // chosen in the main window first; empty: none
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QStringList>("written"); // the main window's fields, in order
-    QTest::addColumn<QStringList>("figures");
-    const QStringList attacker{"attack", "level", "poke1", "poke12"};
-    const QStringList defender{"defense", "DHP", "poke2", "poke22"};
+    columns();
+    // clang-format off
+    const QStringList chansey{"Types=Normal", "StatHp=356", "StatAtk=56", "StatDef=56", "StatSpd=101", "StatSpc=156", "BattleAtk=56", "BattleDef=56", "BattleSpd=101", "BattleSpc=156"};
+    const QStringList empty{"Types=", "StatHp=", "StatAtk=", "StatDef=", "StatSpd=", "StatSpc=", "BattleAtk=", "BattleDef=", "BattleSpd=", "BattleSpc=", "UseAttacker=(disabled)", "UseDefender=(disabled)"};
+    const QStringList alakazam{"Species=Alakazam", "Preset>Enemy trainer"};
+    row("fresh window",                     {}, empty + QStringList{"Dex=Pokédex", "Species=", "Level=50", "Preset=Maximum", "DvAtk=15", "DvSpc=15", "DvHp=15", "ExpHp=65535", "ExpSpc=65535", "StageAtk=0", "StageSpc=0"});
+    row("figures of a species, no condition", {"Species=Chansey"}, chansey + QStringList{"UseAttacker=Use as &attacker", "UseDefender=Use as &defender"});
+    row("stages and conditions change only the battle figures", {"Species=Chansey", "Level=100", "StageSpc=-1", "Paralyzed!", "Reflect!"}, {"StatHp=703", "StatDef=108", "StatSpd=198", "StatSpc=308", "BattleDef=216", "BattleSpd=49", "BattleSpc=203"});
+    row("a single type",                    {"Species>Magnemite"}, {"Types=Electric"});
+    row("team text's spellings are known",  {"Species=gengar"}, {"Types=Ghost / Poison"});
+    row("an unknown species empties them",  {"Species=Chansey", "Species=Missingno"}, empty + QStringList{"DvHp=15"});
+    row("a preset writes its values",       alakazam, {"DvHp=8", "DvAtk=9", "DvDef=8", "DvSpd=8", "DvSpc=8", "ExpHp=0", "ExpSpc=0", "StatHp=123", "StatAtk=64", "StatSpc=148"});
+    row("own values make it Custom",        alakazam + QStringList{"DvAtk=10"}, {"Preset=Custom", "DvHp=0", "DvAtk=10", "DvDef=8", "StatAtk=65"});
+    row("Custom sets nothing",              alakazam + QStringList{"DvAtk=10", "Preset>Custom"}, {"DvAtk=10", "DvDef=8"});
+    row("a typed preset sets its values",   alakazam + QStringList{"Preset=Maximum"}, {"DvAtk=15", "ExpHp=65535", "StatAtk=101"});
+    row("values outside their ranges cannot be typed", {"DvSpd=16", "ExpDef=65536", "Level=101", "StageDef=7", "StageSpd=-7", "DvSpc=x"}, {"DvSpd=1", "ExpDef=6553", "Level=10", "StageDef=0", "StageSpd=-", "DvSpc=15"});
     // Mewtwo, level 100, maximum, burned, under Reflect and Light Screen; Attack +1, Special -1.
-    QTest::newRow("attacker: burned Attack")
-        << ""
-        << "UseAttacker" << attacker << QStringList{"238", "100", "Psychic", "Select Type"};
-    QTest::newRow("attacker of a physical attack")
-        << "Slash"
-        << "UseAttacker" << attacker << QStringList{"238", "100", "Psychic", "Select Type"};
-    QTest::newRow("attacker: Special, no screen")
-        << "Psychic"
-        << "UseAttacker" << attacker << QStringList{"267", "100", "Psychic", "Select Type"};
-    QTest::newRow("defender: Defense under Reflect")
-        << ""
-        << "UseDefender" << defender << QStringList{"556", "415", "Psychic", "Select Type"};
-    QTest::newRow("defender: Special under Light Screen")
-        << "Ice Beam"
-        << "UseDefender" << defender << QStringList{"534", "415", "Psychic", "Select Type"};
-}
-
-void TestDexWindow::use_buttons_write_the_main_window_as_typing_would()
-{
-    QFETCH(QString, attack);
-    QFETCH(QString, button);
-    QFETCH(QStringList, written);
-    if (!attack.isEmpty())
-        choose(find<QComboBox>(m_main, "c1"), attack);
-    // Left from a dual-typed species, the second type goes back to the list's own text.
-    write(m_main, {"poke12=Flying", "poke22=Flying"});
-    write(m_dex, {"Species=Mewtwo"});
-    spin("Level")->setValue(100);
-    spin("StageAtk")->setValue(1);
-    spin("StageSpc")->setValue(-1);
-    for (const char* box : {"Burned", "Reflect", "LightScreen"})
-        find<QCheckBox>(m_dex, box)->click();
-    click(m_dex, button);
-    QStringList shown;
-    for (const QString& field : written)
-        shown << text(m_main, field);
-    QTEST(shown, "figures");
-    // The Defense field's own handler ran: it lets Work be pressed.
-    QCOMPARE(find(m_main, "Work")->isEnabled(), button == "UseDefender");
+    // Left from a dual-typed species, the second type goes back to the list's own text. What the
+    // buttons write passes the main window's own checks: no message.
+    const QStringList mewtwo{"FrmDamage/poke12=Flying", "FrmDamage/poke22=Flying", "Species=Mewtwo", "Level=100", "StageAtk=1", "StageSpc=-1", "Burned!", "Reflect!", "LightScreen!"};
+    row("Use as attacker: burned Attack",       mewtwo + QStringList{"UseAttacker!"}, {"FrmDamage/attack=238", "FrmDamage/level=100", "FrmDamage/poke1=Psychic", "FrmDamage/poke12=Select Type", "FrmDamage/Work=(disabled)"});
+    row("attacker of a physical attack",        QStringList{"FrmDamage/c1>Slash"} + mewtwo + QStringList{"UseAttacker!"}, {"FrmDamage/attack=238"});
+    row("attacker: Special, no screen",         QStringList{"FrmDamage/c1>Psychic"} + mewtwo + QStringList{"UseAttacker!"}, {"FrmDamage/attack=267"});
+    row("Use as defender: Reflect's Defense",   mewtwo + QStringList{"UseDefender!"}, {"FrmDamage/defense=556", "FrmDamage/DHP=415", "FrmDamage/poke2=Psychic", "FrmDamage/poke22=Select Type", "FrmDamage/Work=&Work"});
+    row("defender: Light Screen's Special",     QStringList{"FrmDamage/c1>Ice Beam"} + mewtwo + QStringList{"UseDefender!"}, {"FrmDamage/defense=534"});
+    // clang-format on
 }
 
 void TestDexWindow::works_from_the_keyboard_alone()
 {
-    showActive(m_dex);
-    const auto press = [](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    QWidget* main = show("FrmDamage");
+    showActive(main);
+    QTest::keyClick(main, Qt::Key_D, Qt::ControlModifier);
+    QWidget* dex = runtime().openWindow("Dex");
+    QVERIFY(dex);
+    showActive(dex);
+    const auto press = [](QKeyCombination keys) {
+        QTest::keyClick(QApplication::focusWidget(), keys.key(), keys.keyboardModifiers());
     };
-    QCOMPARE(QApplication::focusWidget(), find<QComboBox>(m_dex, "Species"));
+    QCOMPARE(QApplication::focusWidget(), find(dex, "Species"));
     QTest::keyClicks(QApplication::focusWidget(), "Gengar");
     press(Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), spin("Level"));
-    QTest::keyClicks(QApplication::focusWidget(), "4"); // over the whole value, selected on Tab
-    press(Qt::Key_G, Qt::AltModifier);
+    QTest::keyClicks(QApplication::focusWidget(), "4"); // over the whole Level, selected on Tab
+    press(Qt::ALT | Qt::Key_G);
     press(Qt::Key_Up);
-    press(Qt::Key_B, Qt::AltModifier); // access keys click a moment later, as a mouse does
-    QTRY_COMPARE(text(m_dex, "BattleAtk"), "9");
-    QCOMPARE(texts({"Level", "StageAtk", "StatAtk"}), QStringList({"4", "1", "13"}));
-    press(Qt::Key_A, Qt::AltModifier);
-    QTRY_COMPARE(text(m_main, "attack"), "9");
-    QCOMPARE(QStringList({text(m_main, "level"), text(m_main, "poke12")}),
-             QStringList({"4", "Poison"}));
+    press(Qt::ALT | Qt::Key_B); // access keys click a moment later, as a mouse does
+    QTRY_COMPARE(text(dex, "BattleAtk"), "9");
+    QCOMPARE(text(dex, "Level") + ' ' + text(dex, "StageAtk") + ' ' + text(dex, "StatAtk"),
+             "4 1 13");
+    press(Qt::ALT | Qt::Key_A);
+    QTRY_COMPARE(text(main, "attack"), "9");
+    QCOMPARE(text(main, "level") + ' ' + text(main, "poke12"), "4 Poison");
+    // The menu brings the open one forward as it is, and opens a closed one afresh.
+    showActive(main);
+    QTest::keyClick(main, Qt::Key_D, Qt::ControlModifier);
+    QCOMPARE(runtime().openWindow("Dex"), dex);
+    dex->close();
+    showActive(main);
+    QTest::keyClick(main, Qt::Key_D, Qt::ControlModifier);
+    QCOMPARE(text(runtime().openWindow("Dex"), "Species"), "");
 }
 
 QTEST_MAIN(TestDexWindow)

@@ -1,147 +1,100 @@
 // SPDX-License-Identifier: MIT
-#include "WindowFixture.h"
+#include "support/ProgramFixture.h"
 #include "support/TurnReference.h"
 
 #include "battle/GameData.h"
-#include "windows/turn/TurnWindow.h"
-
-#include <QCheckBox>
-#include <QSignalSpy>
-#include <QSpinBox>
 
 using namespace fixture;
-namespace game = battle::game;
 
 namespace {
 
-QString programName(std::string_view gameName, bool species)
+// A game entry as the window's lists spell it.
+QString listed(const QString& gameName)
 {
-    const std::string_view name = species ? game::programNameOf(*game::findSpecies(gameName))
-                                          : game::programNameOf(*game::findMove(gameName));
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    using namespace battle::game;
+    const std::string name = gameName.toStdString();
+    const Species* species = findSpecies(name);
+    return QString::fromUtf8(species ? programNameOf(*species) : programNameOf(*findMove(name)));
 }
 
 } // namespace
 
-class TestTurnWindow : public WindowTest<TurnWindow> {
+class TestTurnWindow : public ProgramTest {
     Q_OBJECT
 
 private slots:
-    void init() { open(); }
-    void cleanup() { close(); }
+    void init() { start(); }
+    void cleanup() { stop(); }
 
-    void opens_on_maximum_presets_with_every_figure_filled();
-    void shows_the_reference_rolls_data();
-    void shows_the_reference_rolls();
-    void defender_hp_follows_its_maximum_until_edited();
-    void roll_draws_a_turn_and_reports_its_damage();
+    void behaviour_data();
+    void behaviour() { checkRow("Turn"); }
     void works_from_the_keyboard_alone();
-    void info_tells_whose_mechanics_these_are();
-
-private:
-    QSpinBox* spin(const char* name) const { return find<QSpinBox>(window(), name); }
-    QComboBox* list(const char* name) const { return find<QComboBox>(window(), name); }
 };
 
-void TestTurnWindow::opens_on_maximum_presets_with_every_figure_filled()
+// Bulbasaur against Bulbasaur at 50, both on the maximum preset, until a row changes them.
+void TestTurnWindow::behaviour_data()
 {
-    QCOMPARE(window()->windowTitle(), "Battle Turn");
-    QCOMPARE(items(list("AttackerPreset")), QStringList({"Maximum", "Enemy trainer"}));
-    QCOMPARE(text(window(), "DefenderPreset"), "Maximum");
-    QCOMPARE(spin("DefenderHp")->value(), 151);        // Bulbasaur at 50: 91 + 50 + 10
-    QVERIFY(!items(list("Move")).contains("Psywave")); // the attack list lacks it
-    for (const char* output : {"HitChance", "CritChance", "Rolls", "CritRolls", "Range", "KO"})
-        QVERIFY2(!text(window(), output).isEmpty(), output);
-    QCOMPARE(text(window(), "Outcome"), "");
-}
-
-void TestTurnWindow::shows_the_reference_rolls_data()
-{
-    QTest::addColumn<TurnCase>("c");
-    for (const TurnCase& c : readTurnReference())
-        QTest::newRow(qPrintable(c.line.section('|', 0, 10))) << c;
-}
-
-void TestTurnWindow::shows_the_reference_rolls()
-{
-    QFETCH(TurnCase, c);
-    window()->setAttackerSpecies(programName(c.attacker.toStdString(), true));
-    window()->setDefenderSpecies(programName(c.defender.toStdString(), true));
-    window()->setMove(programName(c.move.toStdString(), false));
-    spin("AttackerLevel")->setValue(c.attackerLevel);
-    spin("DefenderLevel")->setValue(c.defenderLevel);
-    choose(list("AttackerPreset"), c.attackerPreset);
-    choose(list("DefenderPreset"), c.defenderPreset);
-    spin("AttackerStage")->setValue(c.attackerStage);
-    spin("DefenderStage")->setValue(c.defenderStage);
-    find<QCheckBox>(window(), "Burned")->setChecked(c.burned);
-    find<QCheckBox>(window(), "Screen")->setChecked(c.screen);
-    if (c.normalRolls != "-")
-        QCOMPARE(text(window(), "Rolls"), c.normalRolls);
-    QCOMPARE(text(window(), "CritRolls"), c.criticalRolls);
-}
-
-void TestTurnWindow::defender_hp_follows_its_maximum_until_edited()
-{
-    window()->setDefenderSpecies("Chansey");
-    spin("DefenderLevel")->setValue(100);
-    QCOMPARE(spin("DefenderHp")->value(), 703);
-    choose(list("DefenderPreset"), "Enemy trainer");
-    QCOMPARE(spin("DefenderHp")->value(), 626);
-    window()->setMove("Sonicboom");
-    QCOMPARE(text(window(), "Range"), "20 (3.2 %)");
-
-    spin("DefenderHp")->selectAll();
-    QTest::keyClicks(spin("DefenderHp"), "40");
-    QCOMPARE(text(window(), "Range"), "20 (50.0 %)");
-    window()->setDefenderSpecies("Pikachu");
-    spin("DefenderLevel")->setValue(5);
-    QCOMPARE(spin("DefenderHp")->value(), 40);
-    QVERIFY(text(window(), "KO").startsWith("1: 0.0 %, 2: 80.0 %")); // 229/256 twice
-}
-
-void TestTurnWindow::roll_draws_a_turn_and_reports_its_damage()
-{
-    QSignalSpy rolled(window(), &TurnWindow::turnRolled);
-    window()->setMove("Seismic Toss");
-    spin("AttackerLevel")->setValue(42);
-    runtime().scriptDraws({0.999f, 0, 0, 0, 0, 0, 0, 0}); // 0.999 misses even a 255 in 256
-    click(window(), "Roll");
-    QCOMPARE(text(window(), "Outcome"), "Missed");
-    click(window(), "Roll");
-    QCOMPARE(text(window(), "Outcome"), "Hit: 42 damage");
-    QCOMPARE(rolled.count(), 2);
-    QCOMPARE(rolled.at(0).at(0).toInt(), 0);
-    QCOMPARE(rolled.at(1).at(0).toInt(), 42);
-    QCOMPARE(runtime().drawsUsed(), 2 * game::drawsPerTurn);
+    columns();
+    const QStringList chansey{"DefenderSpecies>Chansey", "DefenderLevel=100"};
+    // clang-format off
+    row("fresh window",                     {}, {"Turn=Battle Turn", "AttackerSpecies=Bulbasaur", "AttackerLevel=50", "AttackerPreset=Maximum", "DefenderPreset=Maximum", "DefenderHp=151", "Move=Absorb", "HitChance=99.6 %", "CritChance=8.6 %", "Range=2–3 (1.3–2.0 %)", "Outcome="});
+    row("Razor Leaf's 68.75 % rounds up",   {"Move>Razor Leaf"}, {"CritChance=68.8 %"});
+    row("Swift never misses",               {"Move>Swift"}, {"HitChance=100.0 %"});
+    row("defender's HP follows its maximum", chansey, {"DefenderHp=703"});
+    row("and its preset",                   chansey + QStringList{"DefenderPreset>Enemy trainer", "Move>Sonicboom"}, {"DefenderHp=626", "Range=20 (3.2 %)"});
+    row("until the HP is edited",           {"DefenderHp=40", "DefenderSpecies>Pikachu", "DefenderLevel=5", "Move>Sonicboom"}, {"DefenderHp=40", "Range=20 (50.0 %)", "KO=1: 0.0 %, 2: 80.0 %, 3: 96.9 %, 4: 99.6 %"});
+    row("a move without damage",            {"Move>Growl"}, {"Rolls=No damage", "Range=No damage", "KO="});
+    row("a roll above the hit chance",      {"Move>Thunder", "Roll!"}, {"Outcome=Missed"}, {}, 4, {71, 1, 1, 1});
+    row("a roll of fixed damage",           {"Move>Seismic Toss", "AttackerLevel=42", "Roll!"}, {"Outcome=Hit: 42 damage"}, {}, 4, {100, 1, 100, 100});
+    row("a critical hit's lowest roll",     {"AttackerSpecies>Persian", "Move>Slash", "Roll!"}, {"Outcome=Critical hit: 92 damage"}, {}, 4, {1, 100, 1, 1});
+    row("no roll without a move",           {"Move=", "Move<Nothing", "Roll!"}, {"Rolls=", "KO=", "Outcome="}, {"Choose both Pokémon, their presets and a move first."});
+    row("Info tells whose figures these are", {"Info!"}, {}, {"[info] Battle Turn follows the first-generation games' own mechanics*"});
+    for (const TurnCase& c : readTurnReference()) {
+        QStringList steps{"AttackerSpecies>" + listed(c.attacker), "AttackerLevel=" + c.attackerLevel, "AttackerPreset>" + c.attackerPreset, "AttackerStage=" + c.attackerStage,
+                          "DefenderSpecies>" + listed(c.defender), "DefenderLevel=" + c.defenderLevel, "DefenderPreset>" + c.defenderPreset, "DefenderStage=" + c.defenderStage,
+                          "Move>" + listed(c.move)};
+        if (c.burned)
+            steps << "Burned!";
+        if (c.screen)
+            steps << "Screen!";
+        QStringList shown{"CritRolls=" + c.criticalRolls};
+        if (c.normalRolls != "-")
+            shown << "Rolls=" + c.normalRolls;
+        row(qPrintable(c.tag), steps, shown);
+    }
+    // clang-format on
 }
 
 void TestTurnWindow::works_from_the_keyboard_alone()
 {
-    showActive(window());
-    QCOMPARE(QApplication::focusWidget(), list("AttackerSpecies"));
-    fixture::retype(list("AttackerSpecies"), "Persian");
-    for (const char* next :
-         {"AttackerLevel", "AttackerPreset", "AttackerStage", "Burned", "DefenderSpecies",
-          "DefenderLevel", "DefenderPreset", "DefenderStage", "DefenderHp", "Screen", "Move"}) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        const QWidget* focus = QApplication::focusWidget();
-        QVERIFY2(focus == find(window(), next) || focus->parentWidget() == find(window(), next),
-                 next);
-    }
-    fixture::retype(list("Move"), "Slash");
-    QCOMPARE(text(window(), "CritChance"), "99.6 %");
+    QWidget* main = show("FrmDamage");
+    showActive(main);
+    QTest::keyClick(main, Qt::Key_B, Qt::ControlModifier);
+    QWidget* turn = runtime().openWindow("Turn");
+    QVERIFY(turn);
+    showActive(turn);
+    const auto press = [](QKeyCombination keys) {
+        QTest::keyClick(QApplication::focusWidget(), keys.key(), keys.keyboardModifiers());
+    };
+    QCOMPARE(QApplication::focusWidget(), find(turn, "AttackerSpecies"));
+    press(Qt::CTRL | Qt::Key_A);
+    QTest::keyClicks(QApplication::focusWidget(), "Persian");
+    for (int control = 0; control < 11; ++control)
+        press(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), find(turn, "Move"));
+    QTest::keyClicks(QApplication::focusWidget(), "Slash"); // over the text, selected on Tab
+    QCOMPARE(text(turn, "CritChance"), "99.6 %");
     runtime().scriptDraws({0, 0, 0, 0});
-    QTest::keyClick(window(), Qt::Key_R, Qt::AltModifier);
-    QTRY_VERIFY(text(window(), "Outcome").startsWith("Critical hit: "));
-}
-
-void TestTurnWindow::info_tells_whose_mechanics_these_are()
-{
-    click(window(), "Info");
-    QCOMPARE(runtime().messages().size(), 1);
-    QVERIFY(runtime().messageTexts().first().contains("games' own mechanics"));
-    QCOMPARE(runtime().messages().first().style, Runtime::MessageStyle::Information);
+    press(Qt::ALT | Qt::Key_R); // access keys click a moment later, as a mouse does
+    QTRY_COMPARE(text(turn, "Outcome"), "Critical hit: 92 damage");
+    // The menu brings the open one forward as it is, and opens a closed one afresh.
+    showActive(main);
+    QTest::keyClick(main, Qt::Key_B, Qt::ControlModifier);
+    QCOMPARE(runtime().openWindow("Turn"), turn);
+    turn->close();
+    showActive(main);
+    QTest::keyClick(main, Qt::Key_B, Qt::ControlModifier);
+    QCOMPARE(text(runtime().openWindow("Turn"), "AttackerSpecies"), "Bulbasaur");
 }
 
 QTEST_MAIN(TestTurnWindow)

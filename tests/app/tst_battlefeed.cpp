@@ -17,7 +17,8 @@ float drawFor(const QString& move)
 {
     const auto moves = battle::game::metronomeMoves();
     for (std::size_t index = 0; index < moves.size(); ++index) {
-        if (QString::fromUtf8(moves[index]->name.data(), qsizetype(moves[index]->name.size())) == move)
+        if (QString::fromUtf8(moves[index]->name.data(), qsizetype(moves[index]->name.size())) ==
+            move)
             return (static_cast<float>(index) + 0.5f) / static_cast<float>(moves.size());
     }
     qFatal("no such move");
@@ -91,12 +92,16 @@ void TestBattleFeed::metronome_calls_every_move_but_itself_and_struggle()
 void TestBattleFeed::metronome_chooses_as_the_user_would_data()
 {
     QTest::addColumn<QString>("move");
-    QTest::addColumn<QString>("byHand"); // the step that picks it from the list
+    QTest::addColumn<QString>("byHand");  // the step that picks it from the list
     QTest::addColumn<float>("countDraw"); // for the attack's own rows, after the pick
-    QTest::newRow("a plain attack") << "Flamethrower" << "c1>Flamethrower" << 0.9f;
-    QTest::newRow("counted rounds") << "Fury Swipes" << "c1>Fury Swipes" << 0.1f;
-    QTest::newRow("the program's spelling") << "Thunder Shock" << "c1>Thundershock" << 0.5f;
-    QTest::newRow("missing from the list") << "Psywave" << "c1=Psywave" << 0.5f;
+    QTest::newRow("a plain attack") << "Flamethrower"
+                                    << "c1>Flamethrower" << 0.9f;
+    QTest::newRow("counted rounds") << "Fury Swipes"
+                                    << "c1>Fury Swipes" << 0.1f;
+    QTest::newRow("the program's spelling") << "Thunder Shock"
+                                            << "c1>Thundershock" << 0.5f;
+    QTest::newRow("missing from the list") << "Psywave"
+                                           << "c1=Psywave" << 0.5f;
 }
 
 void TestBattleFeed::metronome_chooses_as_the_user_would()
@@ -114,7 +119,8 @@ void TestBattleFeed::metronome_chooses_as_the_user_would()
     watch();
     runtime().scriptDraws({drawFor(move), countDraw});
     step(m_main, "mnuMetronome!");
-    const QStringList byMetronome = seen(m_main, outputs) << order << QString::number(runtime().drawsUsed());
+    const QStringList byMetronome = seen(m_main, outputs)
+                                    << order << QString::number(runtime().drawsUsed());
 
     stop();
     init();
@@ -126,7 +132,8 @@ void TestBattleFeed::metronome_chooses_as_the_user_would()
         auto* list = find<QComboBox>(m_main, "c1");
         emit list->activated(list->currentIndex());
     }
-    QCOMPARE(byMetronome, seen(m_main, outputs) << order << QString::number(runtime().drawsUsed() + 1));
+    QCOMPARE(byMetronome, seen(m_main, outputs)
+                              << order << QString::number(runtime().drawsUsed() + 1));
 }
 
 // Attack or Special by the chosen attack's class; what the page leaves empty stays as it was.
@@ -144,8 +151,9 @@ void TestBattleFeed::pages_feed_the_main_window_by_the_attacks_class()
         step(sheet(1), "UseAttacker_1!");
         step(sheet(1), "UseDefender_2!");
         const bool special = QString(attack).endsWith("Psychic");
-        QCOMPARE(seen(m_main, fields), QStringList({special ? "238" : "298", "Normal", "kept",
-                                                    special ? "308" : "228", "703", "Normal", "kept"}));
+        QCOMPARE(seen(m_main, fields),
+                 QStringList({special ? "238" : "298", "Normal", "kept", special ? "308" : "228",
+                              "703", "Normal", "kept"}));
     }
     QCOMPARE(runtime().messageTexts(), QStringList());
 }
@@ -159,7 +167,8 @@ void TestBattleFeed::pages_feed_battle_turn_and_hits_and_a_yes_go_back()
     sheet(2)->showPage(3);
     for (const char* each : {"Text5_3=Chansey", "Text11_3=250", "UseAttacker_1!", "UseDefender_3!"})
         step(sheet(2), each);
-    QCOMPARE(seen(turn, {"AttackerSpecies", "DefenderSpecies"}), QStringList({"Tauros", "Chansey"}));
+    QCOMPARE(seen(turn, {"AttackerSpecies", "DefenderSpecies"}),
+             QStringList({"Tauros", "Chansey"}));
     QCOMPARE(find<QSpinBox>(turn, "DefenderHp")->value(), 250);
 
     QSignalSpy rolled(turn, SIGNAL(turnRolled(int)));

@@ -17,8 +17,21 @@ SheetRecord unusualSheet()
     int n = 0;
     for (PageRecord& page : sheet.pages) {
         const std::string tag = std::to_string(++n);
-        page = {"Pikachu" + tag, "Пика ピカ " + tag, "Paralyzed", " 35", "35 ", "55", "30",
-                "50", "51", "90", {}, "Electric", "", "line 1\n  line 2\r\n\ttabbed\x01\n", n % 2 == 0,
+        page = {"Pikachu" + tag,
+                "Пика ピカ " + tag,
+                "Paralyzed",
+                " 35",
+                "35 ",
+                "55",
+                "30",
+                "50",
+                "51",
+                "90",
+                {},
+                "Electric",
+                "",
+                "line 1\n  line 2\r\n\ttabbed\x01\n",
+                n % 2 == 0,
                 n % 3 == 0};
         for (AttackRecord& attack : page.attacks)
             attack = {"Thunder" + tag + "/\\u0041", "", "30"};
@@ -96,61 +109,43 @@ void TestTeamFiles::refused_files_name_their_problem()
 void TestTeamFiles::team_text_fills_pages_data()
 {
     QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<QStringList>("firstPage"); // species, nickname, HP, Atk, Def, Spe, Spc, types
-    QTest::addColumn<QStringList>("attacks");   // name:PP of the first page
-    // Figures as the games show them at level 100 with the best DVs and stat experience.
+    QTest::addColumn<QString>("page"); // species (nickname) types: attacks with PP [stats]
+    // Stats as the games show them at level 100 with the best DVs and stat experience.
     // clang-format off
-    QTest::newRow("bare species")
-        << QByteArray("Snorlax\n- Body Slam\n- Earthquake\n- Hyper Beam\n- Self-Destruct\n")
-        << QStringList{"Snorlax", "", "523", "318", "228", "158", "228", "Normal", ""}
-        << QStringList{"Body Slam:15", "Earthquake:10", "Hyper Beam:5", "Selfdestruct:5"};
+    QTest::newRow("bare species") << QByteArray("Snorlax\n- Body Slam\n- Earthquake\n- Hyper Beam\n- Self-Destruct\n")
+        << "Snorlax () Normal/: Body Slam 15, Earthquake 10, Hyper Beam 5, Selfdestruct 5 [523 318 228 158 228]";
     QTest::newRow("team builder export")
         << QByteArray("=== [gen1ou] Kanto ===\r\n\r\nSparky (Starmie) @ Leftovers  \r\nAbility: No Ability\r\n"
                       "EVs: 252 HP / 252 Atk / 252 Def / 252 SpA / 252 Spe\r\nSerious Nature\r\n"
                       "- Thunderbolt\r\n- Psychic\r\n- Recover\r\n- Thunder Wave\r\n\r\n\r\nChansey\n- Soft-Boiled\n")
-        << QStringList{"Starmie", "Sparky", "323", "248", "268", "328", "298", "Water", "Psychic"}
-        << QStringList{"Thunderbolt:15", "Psychic:10", "Recover:20", "Thunder Wave:20"};
-    QTest::newRow("gender, level, no EVs or IVs")
-        << QByteArray("Tauros (M)\nLevel: 100\nEVs: 0 HP\nIVs: 0 Atk\n- Blizzard\n")
-        << QStringList{"Tauros", "", "274", "268", "288", "318", "238", "Normal", ""}
-        << QStringList{"Blizzard:5", "Attack2:", "Attack3:", "Attack4:"};
-    QTest::newRow("the program's spellings")
-        << QByteArray("Nini (NidoranF)\n- Doubleslap\n- Poisonpowder\n")
-        << QStringList{"NidoranF", "Nini", "", "", "", "", "", "Poison", ""}
-        << QStringList{"Doubleslap:10", "Poisonpowder:35", "Attack3:", "Attack4:"};
-    QTest::newRow("community spellings")
-        << QByteArray("Nidoran-F (F) @ Item\n- Double Slap\n- Poison Powder\n")
-        << QStringList{"NidoranF", "", "", "", "", "", "", "Poison", ""}
-        << QStringList{"Doubleslap:10", "Poisonpowder:35", "Attack3:", "Attack4:"};
+        << "Starmie (Sparky) Water/Psychic: Thunderbolt 15, Psychic 10, Recover 20, Thunder Wave 20 [323 248 268 328 298]";
+    QTest::newRow("gender, level, EVs and IVs") << QByteArray("Tauros (M)\nLevel: 100\nEVs: 0 HP\nIVs: 0 Atk\n- Blizzard\n")
+        << "Tauros () Normal/: Blizzard 5, Attack2 , Attack3 , Attack4  [274 268 288 318 238]";
+    QTest::newRow("the program's spellings") << QByteArray("Nini (NidoranF)\n- Doubleslap\n- Poisonpowder\n")
+        << "NidoranF (Nini) Poison/: Doubleslap 10, Poisonpowder 35, Attack3 , Attack4 ";
+    QTest::newRow("community spellings") << QByteArray("Nidoran-F (F) @ Item\n- Double Slap\n- Poison Powder\n")
+        << "NidoranF () Poison/: Doubleslap 10, Poisonpowder 35, Attack3 , Attack4 ";
     // clang-format on
 }
 
 void TestTeamFiles::team_text_fills_pages()
 {
     QFETCH(QByteArray, text);
-    QFETCH(QStringList, firstPage);
-    QFETCH(QStringList, attacks);
+    QFETCH(QString, page);
     const TeamImport team = readTeamText(text.toStdString());
-    QVERIFY(!team.pages.empty());
-    QVERIFY(!team.moreThanSix);
-    QCOMPARE(team.unusedLines.size(), std::size_t(0));
-    const PageRecord& page = team.pages.front();
-    const QStringList seen = {QString::fromStdString(page.species), QString::fromStdString(page.nickname),
-                              QString::fromStdString(page.hp), QString::fromStdString(page.attack),
-                              QString::fromStdString(page.defense), QString::fromStdString(page.speed),
-                              QString::fromStdString(page.specialAttack), QString::fromStdString(page.type1),
-                              QString::fromStdString(page.type2)};
-    for (int i = 0; i < firstPage.size(); ++i) {
-        if (!firstPage[i].isEmpty() || i == 1 || i == 8)
-            QCOMPARE(seen[i], firstPage[i]);
-    }
-    QCOMPARE(page.hpMaximum, page.hp);
-    QCOMPARE(page.specialDefense, page.specialAttack);
-    for (std::size_t slot = 0; slot < page.attacks.size(); ++slot) {
-        const AttackRecord& attack = page.attacks[slot];
-        QCOMPARE(QString::fromStdString(attack.name + ":" + attack.pp), attacks[int(slot)]);
+    QVERIFY(!team.pages.empty() && !team.moreThanSix && team.unusedLines.empty());
+    const PageRecord& p = team.pages.front();
+    std::string seen = p.species + " (" + p.nickname + ") " + p.type1 + "/" + p.type2 + ":";
+    for (const AttackRecord& attack : p.attacks) {
+        seen += (&attack == &p.attacks[0] ? " " : ", ") + attack.name + " " + attack.pp;
         QCOMPARE(attack.ppMaximum, attack.pp);
     }
+    if (page.endsWith(']'))
+        seen += " [" + p.hp + " " + p.attack + " " + p.defense + " " + p.speed + " " +
+                p.specialAttack + "]";
+    QCOMPARE(QString::fromStdString(seen), page);
+    QCOMPARE(p.hpMaximum, p.hp);
+    QCOMPARE(p.specialDefense, p.specialAttack);
 }
 
 void TestTeamFiles::team_text_reports_what_it_cannot_use()
@@ -168,8 +163,8 @@ void TestTeamFiles::team_text_reports_what_it_cannot_use()
                                         "- Mega Drain\nNonsense here\n");
     QCOMPARE(odd.pages.size(), std::size_t(1));
     QCOMPARE(odd.pages[0].attacks[2].name, std::string("Explosion"));
-    const std::vector<std::string> unused{"Missingno", "- Water Gun", "Level: 101", "- Shadow Ball",
-                                          "- Mega Drain", "Nonsense here"};
+    const std::vector<std::string> unused{"Missingno",     "- Water Gun",  "Level: 101",
+                                          "- Shadow Ball", "- Mega Drain", "Nonsense here"};
     QVERIFY(odd.unusedLines == unused);
     QVERIFY(readTeamText(" \n\n\t\n").pages.empty());
 }
@@ -179,7 +174,9 @@ void TestTeamFiles::exported_text_uses_the_community_names_and_reads_back()
     SheetRecord sheet;
     sheet.pages[1].species = "Mr. Mime";
     sheet.pages[1].nickname = "Mimic";
-    sheet.pages[1].attacks = {{{"Thundershock", "", ""}, {"Attack2", "", ""}, {"Vicegrip", "", ""},
+    sheet.pages[1].attacks = {{{"Thundershock", "", ""},
+                               {"Attack2", "", ""},
+                               {"Vicegrip", "", ""},
                                {"Sonicboom", "", ""}}};
     sheet.pages[3].species = " Ninetails ";
     sheet.pages[3].nickname = "Ninetales";

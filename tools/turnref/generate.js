@@ -87,7 +87,7 @@ function rolls(c, critical) {
 const cases = [];
 // Every type's moves, from any attacker on any defender.
 for (const type of types) {
-  for (let i = 0; i < 12; ++i) cases.push(randomCase(pick(movesOfType(type))));
+  for (let i = 0; i < 11; ++i) cases.push(randomCase(pick(movesOfType(type))));
 }
 // Same-type attackers.
 for (let i = 0; i < 20; ++i) {

@@ -50,8 +50,7 @@ private slots:
     void refused_files_name_their_problem();
     void team_text_fills_pages_data();
     void team_text_fills_pages();
-    void team_text_reports_what_it_cannot_use();
-    void exported_text_uses_the_community_names_and_reads_back();
+    void team_text_reports_what_it_cannot_use_and_exports_the_communitys_names();
 };
 
 void TestTeamFiles::a_saved_sheet_reads_back_field_for_field()
@@ -148,7 +147,7 @@ void TestTeamFiles::team_text_fills_pages()
     QCOMPARE(p.specialDefense, p.specialAttack);
 }
 
-void TestTeamFiles::team_text_reports_what_it_cannot_use()
+void TestTeamFiles::team_text_reports_what_it_cannot_use_and_exports_the_communitys_names()
 {
     std::string seven;
     for (const char* species : {"Mew", "Abra", "Onix", "Jynx", "Muk", "Ekans", "Ditto"})
@@ -167,10 +166,8 @@ void TestTeamFiles::team_text_reports_what_it_cannot_use()
                                           "- Shadow Ball", "- Mega Drain", "Nonsense here"};
     QVERIFY(odd.unusedLines == unused);
     QVERIFY(readTeamText(" \n\n\t\n").pages.empty());
-}
 
-void TestTeamFiles::exported_text_uses_the_community_names_and_reads_back()
-{
+    // Exported in the community's names, and read back.
     SheetRecord sheet;
     sheet.pages[1].species = "Mr. Mime";
     sheet.pages[1].nickname = "Mimic";

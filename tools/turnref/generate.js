@@ -106,7 +106,7 @@ for (const [attacking, defending] of matchups) {
   cases.push(randomCase(move, {defender: pick(speciesOfType(defending)).name}));
 }
 // Explosion and Self-Destruct halve Defense.
-for (let i = 0; i < 10; ++i) cases.push(randomCase(gen.moves.get(i % 2 ? 'explosion' : 'selfdestruct')));
+for (let i = 0; i < 6; ++i) cases.push(randomCase(gen.moves.get(i % 2 ? 'explosion' : 'selfdestruct')));
 // Stats past 255 at full level, raised and lowered.
 for (let i = 0; i < 15; ++i) {
   cases.push(randomCase(pick(moves), {
@@ -129,12 +129,12 @@ for (const defender of ['Cloyster', 'Onix', 'Golem']) {
   }));
 }
 // Fixed damage, immune types included.
-for (let i = 0; i < 12; ++i) cases.push(randomCase(gen.moves.get(fixedMoves[i % 4].toLowerCase().replace(/ /g, ''))));
+for (let i = 0; i < 8; ++i) cases.push(randomCase(gen.moves.get(fixedMoves[i % 4].toLowerCase().replace(/ /g, ''))));
 cases.push(randomCase(gen.moves.get('seismictoss'), {defender: 'Gengar'}));
 cases.push(randomCase(gen.moves.get('nightshade'), {defender: 'Snorlax'}));
 cases.push(randomCase(gen.moves.get('sonicboom'), {defender: 'Haunter'}));
 // Repeated hits.
-for (let i = 0; i < 15; ++i) cases.push(randomCase(gen.moves.get(multiHitMoves[i % 10].toLowerCase().replace(/[^a-z]/g, ''))));
+for (let i = 0; i < 10; ++i) cases.push(randomCase(gen.moves.get(multiHitMoves[i % 10].toLowerCase().replace(/[^a-z]/g, ''))));
 // Amounts of one and none: weak moves from low levels into high Defense.
 for (let i = 0; i < 8; ++i) {
   cases.push(randomCase(gen.moves.get(pick(['absorb', 'bubble', 'gust', 'leechlife'])), {

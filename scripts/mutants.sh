@@ -4,13 +4,14 @@
 # the tree (build-mutants/), rebuilds the tests there, runs them in one locale and reports the
 # fault caught when a test fails, survived when all pass. Ends with "N caught, M survived" and
 # exits 1 when a fault survived, 2 when one could not be planted or built. A developer tool: it
-# takes a while and is no part of CI. Usage: bash scripts/mutants.sh [part of a fault's name]
+# takes a while and is no part of CI. Usage: bash scripts/mutants.sh [part of a fault's name]...
+# (with parts given, only the faults whose name holds one of them).
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 work="$root/build-mutants"
 source_dir="$work/tree"
 build_dir="$work/build"
-only="${1:-}"
+only=("$@")
 
 names=()
 files=()
@@ -103,6 +104,18 @@ fault "runtime: a closed window still counts open"   runtime/Runtime.cpp 's/wind
 fault "runtime: unloading leaves the window up"      runtime/Runtime.cpp 's/(m_windows.take\(name\)\)\n        )window->close\(\);/${1}(void)window;/'
 fault "runtime: the end keeps the windows"           runtime/Runtime.cpp 's/            window->deleteLater\(\);\n//'
 
+fault "game stats: stage +1 gives 14/10"              battle/GameStats.cpp 's/\{15, 10\}, \{2, 1\}/{14, 10}, {2, 1}/'
+fault "game turn: Slash crits as often as others"    battle/GameTurn.cpp 's/std::min\(highestAccuracy, 8 \* threshold\)/threshold/'
+fault "game turn: OHKO ignores Speed"                battle/GameTurn.cpp 's/in.attacker.stats.speed < in.defender.stats.speed/false/'
+fault "json: control characters pass in strings"     battle/Json.cpp 's/if \(c < 0x20\)/if (c < 0x09)/'
+fault "sheet file: a newer version is read"          battle/SheetFile.cpp 's/if \(\*version > sheetFormatVersion\)/if (*version > sheetFormatVersion + 1)/'
+fault "team text: IVs are taken as DVs"              battle/TeamText.cpp 's/std::min\(iv, 31\) \/ 2/std::min(iv, 15)/'
+fault "metronome: Struggle can be called"            battle/Metronome.cpp 's/ && move.name != "Struggle"//'
+fault "sheet updates: HP goes below 0"               battle/SheetUpdates.cpp 's/std::max\(0.0, \*current - damage\)/*current - damage/'
+fault "trainer sheet: closing keeps no change"       windows/trainer/TrainerSheet.cpp 's/    m_keeper->flushAutosave\(\);\n//'
+fault "defender link: a closed sheet is written"     windows/trainer/DefenderLink.cpp 's/if \(!m_sheet \|\| !m_sheet->isVisible\(\)\)/if (!m_sheet)/'
+fault "main window: a sheet attacker ignores Special" windows/damage/DamageWindow.cpp 's/chosenAttackIsSpecial\(\) \? page.specialAttack : page.attack/page.attack/'
+
 # A fresh copy of the tree as it stands, tracked and new files alike. The copy keeps the time
 # stamps, so only what changed since the last run builds again; a file the last run restored
 # after its last build may still have a fault in its object, so it builds again too.
@@ -139,7 +152,13 @@ broken=0
 for index in "${!names[@]}"; do
     name="${names[$index]}"
     file="$source_dir/${files[$index]}"
-    [[ -z "$only" || "$name" == *"$only"* ]] || continue
+    if ((${#only[@]} > 0)); then
+        wanted=0
+        for part in "${only[@]}"; do
+            [[ "$name" == *"$part"* ]] && wanted=1
+        done
+        ((wanted)) || continue
+    fi
     perl -0pi -e "${edits[$index]}" "$file"
     status=0
     if cmp -s "$file" "$root/${files[$index]}"; then

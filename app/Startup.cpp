@@ -45,10 +45,18 @@ void carryOutTeamCommand(Runtime& runtime, QWidget* mainWindow, int trainer, Tea
     }
     SheetKeeper& keeper = showSheet(runtime, trainer);
     switch (command) {
-    case TeamCommand::Open: keeper.openFile(); break;
-    case TeamCommand::SaveAs: keeper.saveFileAs(); break;
-    case TeamCommand::PasteText: keeper.pasteTeamText(); break;
-    case TeamCommand::CopyText: keeper.copyTeamText(); break;
+    case TeamCommand::Open:
+        keeper.openFile();
+        break;
+    case TeamCommand::SaveAs:
+        keeper.saveFileAs();
+        break;
+    case TeamCommand::PasteText:
+        keeper.pasteTeamText();
+        break;
+    case TeamCommand::CopyText:
+        keeper.copyTeamText();
+        break;
     }
 }
 

@@ -57,9 +57,8 @@ private:
 
     void skipBlanks()
     {
-        while (m_at < m_text.size() &&
-               (m_text[m_at] == ' ' || m_text[m_at] == '\t' || m_text[m_at] == '\n' ||
-                m_text[m_at] == '\r'))
+        while (m_at < m_text.size() && (m_text[m_at] == ' ' || m_text[m_at] == '\t' ||
+                                        m_text[m_at] == '\n' || m_text[m_at] == '\r'))
             ++m_at;
     }
 
@@ -263,14 +262,30 @@ private:
                 break;
             const char escape = m_text[m_at++];
             switch (escape) {
-            case '"': out += '"'; break;
-            case '\\': out += '\\'; break;
-            case '/': out += '/'; break;
-            case 'b': out += '\b'; break;
-            case 'f': out += '\f'; break;
-            case 'n': out += '\n'; break;
-            case 'r': out += '\r'; break;
-            case 't': out += '\t'; break;
+            case '"':
+                out += '"';
+                break;
+            case '\\':
+                out += '\\';
+                break;
+            case '/':
+                out += '/';
+                break;
+            case 'b':
+                out += '\b';
+                break;
+            case 'f':
+                out += '\f';
+                break;
+            case 'n':
+                out += '\n';
+                break;
+            case 'r':
+                out += '\r';
+                break;
+            case 't':
+                out += '\t';
+                break;
             case 'u': {
                 std::optional<unsigned> code = hexQuad();
                 if (!code)
@@ -303,11 +318,26 @@ private:
 
 } // namespace
 
-const std::string* Value::string() const { return std::get_if<std::string>(&data); }
-const bool* Value::boolean() const { return std::get_if<bool>(&data); }
-const double* Value::number() const { return std::get_if<double>(&data); }
-const Array* Value::array() const { return std::get_if<Array>(&data); }
-const Object* Value::object() const { return std::get_if<Object>(&data); }
+const std::string* Value::string() const
+{
+    return std::get_if<std::string>(&data);
+}
+const bool* Value::boolean() const
+{
+    return std::get_if<bool>(&data);
+}
+const double* Value::number() const
+{
+    return std::get_if<double>(&data);
+}
+const Array* Value::array() const
+{
+    return std::get_if<Array>(&data);
+}
+const Object* Value::object() const
+{
+    return std::get_if<Object>(&data);
+}
 
 const Value* Value::member(std::string_view key) const
 {
@@ -332,11 +362,21 @@ std::string quote(std::string_view text)
     for (const char c : text) {
         const auto byte = static_cast<unsigned char>(c);
         switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
         default:
             if (byte < 0x20) {
                 out += "\\u00";

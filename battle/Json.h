@@ -15,7 +15,8 @@ namespace battle::json {
 
 struct Value;
 using Array = std::vector<Value>;
-using Object = std::vector<std::pair<std::string, Value>>; // in file order; the first of twin keys wins
+using Object =
+    std::vector<std::pair<std::string, Value>>; // in file order; the first of twin keys wins
 
 struct Value {
     std::variant<std::nullptr_t, bool, double, std::string, Array, Object> data;

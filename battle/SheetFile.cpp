@@ -171,7 +171,8 @@ SheetFileResult readSheetFile(std::string_view bytes)
         const json::Value& page = (*pages->array())[index];
         const std::string where = "pages[" + std::to_string(index + 1) + "].";
         if (!page.object())
-            return {std::nullopt, "\"" + where.substr(0, where.size() - 1) + "\" should be an object."};
+            return {std::nullopt,
+                    "\"" + where.substr(0, where.size() - 1) + "\" should be an object."};
         PageRecord& record = sheet.pages[index];
         for (const PageText& text : pageTexts) {
             if (!reader.text(page, text.key, record.*text.field, where))

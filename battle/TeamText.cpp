@@ -19,8 +19,8 @@ constexpr int attacksKept = 4;
 
 // Lines a Pokémon may carry that say nothing the sheet keeps.
 constexpr std::string_view ignoredKeys[] = {
-    "Ability", "Shiny", "Happiness", "Tera Type", "Gigantamax", "Dynamax Level", "Pokeball",
-    "Hidden Power",
+    "Ability",    "Shiny",         "Happiness", "Tera Type",
+    "Gigantamax", "Dynamax Level", "Pokeball",  "Hidden Power",
 };
 
 std::string_view trim(std::string_view text)
@@ -47,8 +47,8 @@ std::optional<int> wholeNumber(std::string_view text)
 bool isNamedAttack(std::string_view name)
 {
     name = trim(name);
-    return !name.empty() && !(name.size() == 7 && name.starts_with("Attack") &&
-                              name[6] >= '1' && name[6] <= '4');
+    return !name.empty() &&
+           !(name.size() == 7 && name.starts_with("Attack") && name[6] >= '1' && name[6] <= '4');
 }
 
 // One Pokémon as read so far.
@@ -57,8 +57,8 @@ struct Entry {
     std::string nickname;
     int level = game::maxLevel;
     game::Dvs dvs{game::maxDv, game::maxDv, game::maxDv, game::maxDv};
-    game::StatExp statExp{game::maxStatExp, game::maxStatExp, game::maxStatExp,
-                          game::maxStatExp, game::maxStatExp};
+    game::StatExp statExp{game::maxStatExp, game::maxStatExp, game::maxStatExp, game::maxStatExp,
+                          game::maxStatExp};
     std::vector<const Move*> moves;
 };
 
@@ -187,7 +187,10 @@ bool readDetail(Entry& entry, std::string_view line)
     return line.ends_with(" Nature");
 }
 
-std::string text(std::string_view view) { return std::string(view); }
+std::string text(std::string_view view)
+{
+    return std::string(view);
+}
 
 PageRecord fillPage(const Entry& entry)
 {

@@ -22,8 +22,8 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSet>
-#include <QTemporaryDir>
 #include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QWindow>
 
@@ -517,9 +517,14 @@ battle::SheetRecord fullSheet()
     sheet.trainerName = "Benchmark";
     sheet.activePage = 3;
     for (battle::PageRecord& page : sheet.pages) {
-        page = {"Snorlax", "Nap", "Sleeping", "400", "523", "318", "228", "228", "228", "158",
-                {}, "Normal", "Normal", std::string(40, 'n') + "\n" + std::string(200, 'x'),
-                true, true};
+        page = {"Snorlax",  "Nap",
+                "Sleeping", "400",
+                "523",      "318",
+                "228",      "228",
+                "228",      "158",
+                {},         "Normal",
+                "Normal",   std::string(40, 'n') + "\n" + std::string(200, 'x'),
+                true,       true};
         for (battle::AttackRecord& attack : page.attacks)
             attack = {"Body Slam", "15", "15"};
     }
@@ -619,8 +624,8 @@ int main(int argc, char* argv[])
     held &= reportHandler("handler: Attack! (Electrode)", handlers.attackButton);
     held &= reportMedian("full sheet saved", sheetFiles.save, sheetFileBoundMs);
     held &= reportMedian("full sheet opened", sheetFiles.open, sheetFileBoundMs);
-    held &= reportMedian("full sheet autosaved after a change", sheetFiles.autosave,
-                         sheetFileBoundMs);
+    held &=
+        reportMedian("full sheet autosaved after a change", sheetFiles.autosave, sheetFileBoundMs);
     held &= reportHandler("handler: Pokedex stage stepped (Mewtwo)", handlers.dexStage);
     held &= reportHandler("handler: Pokedex letter typed (Mewtwo)", handlers.dexSpecies);
     held &= reportHandler("handler: Battle Turn recomputed (stage)", handlers.turnRecompute);

@@ -10,7 +10,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_REQUIRE(read.sheet.has_value() != !read.problem.empty());
     if (read.sheet) {
         // Whatever it accepts, it writes back so that it reads the same again.
-        const battle::SheetFileResult again = battle::readSheetFile(battle::writeSheetFile(*read.sheet));
+        const battle::SheetFileResult again =
+            battle::readSheetFile(battle::writeSheetFile(*read.sheet));
         FUZZ_REQUIRE(again.sheet && *again.sheet == *read.sheet);
         FUZZ_REQUIRE(read.sheet->activePage >= 0 && read.sheet->activePage <= 6);
     }

@@ -35,7 +35,10 @@ void QtRuntime::copyToClipboard(const QString& text)
     clipboard->setText(text);
 }
 
-float QtRuntime::draw() { return m_sequence.next(); }
+float QtRuntime::draw()
+{
+    return m_sequence.next();
+}
 
 void QtRuntime::endProgram()
 {
@@ -46,7 +49,10 @@ void QtRuntime::endProgram()
     QCoreApplication::exit(0);
 }
 
-QString QtRuntime::clipboardText() { return QGuiApplication::clipboard()->text(); }
+QString QtRuntime::clipboardText()
+{
+    return QGuiApplication::clipboard()->text();
+}
 
 QString QtRuntime::lastFolder() const
 {

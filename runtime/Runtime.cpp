@@ -4,7 +4,10 @@
 #include <QFile>
 #include <QSaveFile>
 
-Runtime::~Runtime() { discardAllWindows(); }
+Runtime::~Runtime()
+{
+    discardAllWindows();
+}
 
 void Runtime::registerWindow(const QString& name, WindowFactory factory)
 {

@@ -2,8 +2,9 @@
 #pragma once
 
 // The runtime services every window leans on: message boxes, the clipboard, the random draw,
-// files and the showing and unloading of windows. Windows reach the desktop only through this interface,
-// so tests can swap in TestRuntime, which records what would have been shown and scripts draws.
+// files and the showing and unloading of windows. Windows reach the desktop only through this
+// interface, so tests can swap in TestRuntime, which records what would have been shown and scripts
+// draws.
 
 #include <QHash>
 #include <QPointer>
@@ -48,8 +49,7 @@ public:
 
     // The file's bytes, or nothing with `problem` saying why (also when it is larger than
     // `limit`, which is checked before anything is read).
-    static std::optional<QByteArray> readFile(const QString& path, qint64 limit,
-                                              QString& problem);
+    static std::optional<QByteArray> readFile(const QString& path, qint64 limit, QString& problem);
     // Writes through a temporary file renamed into place: the file is whole or left untouched.
     static bool writeFile(const QString& path, const QByteArray& bytes, QString& problem);
 

@@ -247,7 +247,8 @@ void DamageWindow::buildTeamsMenu(QMenuBar* bar)
         } entries[] = {
             {tr("Open Trainer %1…").arg(number), "mnuOpen", TeamCommand::Open},
             {tr("Save Trainer %1 As…").arg(number), "mnuSave", TeamCommand::SaveAs},
-            {tr("Paste Trainer %1 from Team Text").arg(number), "mnuImport", TeamCommand::PasteText},
+            {tr("Paste Trainer %1 from Team Text").arg(number), "mnuImport",
+             TeamCommand::PasteText},
             {tr("Copy Trainer %1 as Team Text").arg(number), "mnuExport", TeamCommand::CopyText},
         };
         for (const auto& entry : entries) {
@@ -322,9 +323,8 @@ void DamageWindow::buildMenus()
     buildStatusMenu(mnuEdit);
 
     // Ctrl+A and its siblings must reach the menu even from a text field, which would take them.
-    new WindowShortcutFilter(
-        this, {m_trackingItem, m_accuracyItem, m_criticalItem, m_dexItem, m_turnItem,
-               m_metronomeItem});
+    new WindowShortcutFilter(this, {m_trackingItem, m_accuracyItem, m_criticalItem, m_dexItem,
+                                    m_turnItem, m_metronomeItem});
 }
 
 void DamageWindow::loadLists()

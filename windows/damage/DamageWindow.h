@@ -22,7 +22,7 @@ class StatusChanger;
 namespace battle {
 struct FieldWrite;
 struct PageRecord;
-}
+} // namespace battle
 
 // What the Teams menu asks of a trainer sheet.
 enum class TeamCommand { Open, SaveAs, PasteText, CopyText };
@@ -39,7 +39,8 @@ public:
     void useAttacker(int level, int attack, int special, const QString& type1,
                      const QString& type2);
     void useDefender(int hp, int defense, int special, const QString& type1, const QString& type2);
-    // A trainer sheet's page, its texts as they stand; a field the page leaves empty stays as it is.
+    // A trainer sheet's page, its texts as they stand; a field the page leaves empty stays as it
+    // is.
     void useSheetAttacker(const battle::PageRecord& page);
     void useSheetDefender(const battle::PageRecord& page);
 

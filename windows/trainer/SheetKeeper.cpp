@@ -12,11 +12,20 @@
 
 namespace {
 
-int trainerNumber(const TrainerSheet& sheet) { return sheet.trainer() == Trainer::First ? 1 : 2; }
+int trainerNumber(const TrainerSheet& sheet)
+{
+    return sheet.trainer() == Trainer::First ? 1 : 2;
+}
 
-QString fromStd(const std::string& text) { return QString::fromStdString(text); }
+QString fromStd(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
 
-QString fileName(const QString& path) { return QDir::toNativeSeparators(path); }
+QString fileName(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
 
 } // namespace
 
@@ -61,8 +70,8 @@ bool SheetKeeper::openFrom(const QString& path)
     if (!read.sheet) {
         if (bytes)
             problem = fromStd(read.problem);
-        m_runtime.showMessage(&m_sheet, QStringLiteral("Could not open %1:\n%2")
-                                            .arg(fileName(path), problem));
+        m_runtime.showMessage(
+            &m_sheet, QStringLiteral("Could not open %1:\n%2").arg(fileName(path), problem));
         return false;
     }
     m_sheet.load(*read.sheet);
@@ -71,9 +80,9 @@ bool SheetKeeper::openFrom(const QString& path)
 
 void SheetKeeper::saveFileAs()
 {
-    const QString path = m_runtime.chooseFileToSave(
-        &m_sheet, QStringLiteral("Save %1 As").arg(trainerCaption()),
-        trainerCaption() + QStringLiteral(".json"));
+    const QString path =
+        m_runtime.chooseFileToSave(&m_sheet, QStringLiteral("Save %1 As").arg(trainerCaption()),
+                                   trainerCaption() + QStringLiteral(".json"));
     if (!path.isEmpty())
         saveTo(path);
 }
@@ -81,18 +90,17 @@ void SheetKeeper::saveFileAs()
 bool SheetKeeper::saveTo(const QString& path)
 {
     QString problem;
-    if (Runtime::writeFile(path, QByteArray::fromStdString(battle::writeSheetFile(m_sheet.record())),
-                           problem))
+    if (Runtime::writeFile(
+            path, QByteArray::fromStdString(battle::writeSheetFile(m_sheet.record())), problem))
         return true;
-    m_runtime.showMessage(&m_sheet, QStringLiteral("Could not save %1:\n%2")
-                                        .arg(fileName(path), problem));
+    m_runtime.showMessage(&m_sheet,
+                          QStringLiteral("Could not save %1:\n%2").arg(fileName(path), problem));
     return false;
 }
 
 void SheetKeeper::pasteTeamText()
 {
-    const battle::TeamImport team =
-        battle::readTeamText(m_runtime.clipboardText().toStdString());
+    const battle::TeamImport team = battle::readTeamText(m_runtime.clipboardText().toStdString());
     if (team.pages.empty()) {
         m_runtime.showMessage(&m_sheet,
                               QStringLiteral("The clipboard holds no team text with a Pokémon in "
@@ -169,8 +177,8 @@ void SheetKeeper::writeAutosave(bool mayReport)
 {
     QString problem;
     const QString& path = m_autosavePath;
-    if (Runtime::writeFile(path, QByteArray::fromStdString(battle::writeSheetFile(m_sheet.record())),
-                           problem)) {
+    if (Runtime::writeFile(
+            path, QByteArray::fromStdString(battle::writeSheetFile(m_sheet.record())), problem)) {
         m_autosaveFailureShown = false;
         return;
     }

@@ -8,14 +8,14 @@
 #include "windows/trainer/TabRow.h"
 #include "windows/trainer/TwoRowTabs.h"
 
+#include <QAction>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
-#include <QAction>
-#include <QCheckBox>
-#include <QContextMenuEvent>
 #include <QMenu>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -191,7 +191,10 @@ constexpr const char* attackFields[][3] = {
 };
 // clang-format on
 
-QString fromStd(const std::string& text) { return QString::fromStdString(text); }
+QString fromStd(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
 
 std::string controlText(const QWidget* control)
 {
@@ -210,8 +213,7 @@ void writeControl(QWidget* control, const std::string& text)
     } else if (auto* list = qobject_cast<QComboBox*>(control)) {
         list->setCurrentIndex(list->findText(value, Qt::MatchExactly | Qt::MatchCaseSensitive));
         list->setEditText(value);
-    } else if (auto* notes = static_cast<QPlainTextEdit*>(control);
-               notes->toPlainText() != value) {
+    } else if (auto* notes = static_cast<QPlainTextEdit*>(control); notes->toPlainText() != value) {
         notes->setPlainText(value);
     }
 }
@@ -279,7 +281,10 @@ TrainerSheet::TrainerSheet(Runtime& runtime, Trainer trainer, QWidget* parent)
 
 // Closing keeps the last change at once; the end of the program and Exit come through the
 // destructor, where the runtime may already be going down.
-TrainerSheet::~TrainerSheet() { m_keeper->flushAutosave(false); }
+TrainerSheet::~TrainerSheet()
+{
+    m_keeper->flushAutosave(false);
+}
 
 void TrainerSheet::closeEvent(QCloseEvent* event)
 {
@@ -409,8 +414,8 @@ void TrainerSheet::watchEdits(int page)
         connect(check, &QCheckBox::toggled, this, &TrainerSheet::edited);
     connect(form::control<QComboBox>(this, "Combo1" + suffix), &QComboBox::editTextChanged, this,
             &TrainerSheet::edited);
-    connect(form::control<QPlainTextEdit>(this, "Text27" + suffix),
-            &QPlainTextEdit::textChanged, this, &TrainerSheet::edited);
+    connect(form::control<QPlainTextEdit>(this, "Text27" + suffix), &QPlainTextEdit::textChanged,
+            this, &TrainerSheet::edited);
 }
 
 battle::SheetRecord TrainerSheet::record()
@@ -428,7 +433,8 @@ battle::SheetRecord TrainerSheet::record()
         for (std::size_t slot = 0; slot < record.attacks.size(); ++slot) {
             battle::AttackRecord& attack = record.attacks[slot];
             const auto text = [&](int column) {
-                return controlText(form::control<QWidget>(this, attackFields[slot][column] + suffix));
+                return controlText(
+                    form::control<QWidget>(this, attackFields[slot][column] + suffix));
             };
             attack = {text(0), text(1), text(2)};
         }

@@ -103,6 +103,7 @@ fault "runtime: an open window loads again"          runtime/Runtime.cpp 's/QWid
 fault "runtime: a closed window still counts open"   runtime/Runtime.cpp 's/window && window->isVisible\(\) \? window : nullptr/window/'
 fault "runtime: unloading leaves the window up"      runtime/Runtime.cpp 's/(m_windows.take\(name\)\)\n        )window->close\(\);/${1}(void)window;/'
 fault "runtime: the end keeps the windows"           runtime/Runtime.cpp 's/            window->deleteLater\(\);\n//'
+fault "runtime: a save writes over the file in place"  runtime/Runtime.cpp 's/QSaveFile file\(path\);/QFile file(path);/; s/!file.commit\(\)/!file.flush()/'
 
 fault "game stats: stage +1 gives 14/10"              battle/GameStats.cpp 's/\{15, 10\}, \{2, 1\}/{14, 10}, {2, 1}/'
 fault "game turn: Slash crits as often as others"    battle/GameTurn.cpp 's/std::min\(highestAccuracy, 8 \* threshold\)/threshold/'
@@ -112,7 +113,6 @@ fault "sheet file: a newer version is read"          battle/SheetFile.cpp 's/if 
 fault "team text: IVs are taken as DVs"              battle/TeamText.cpp 's/std::min\(iv, 31\) \/ 2/std::min(iv, 15)/'
 fault "metronome: Struggle can be called"            battle/Metronome.cpp 's/ && move.name != "Struggle"//'
 fault "sheet updates: HP goes below 0"               battle/SheetUpdates.cpp 's/std::max\(0.0, \*current - damage\)/*current - damage/'
-fault "trainer sheet: closing keeps no change"       windows/trainer/TrainerSheet.cpp 's/    m_keeper->flushAutosave\(\);\n//'
 fault "defender link: a closed sheet is written"     windows/trainer/DefenderLink.cpp 's/if \(!m_sheet \|\| !m_sheet->isVisible\(\)\)/if (!m_sheet)/'
 fault "main window: a sheet attacker ignores Special" windows/damage/DamageWindow.cpp 's/chosenAttackIsSpecial\(\) \? page.specialAttack : page.attack/page.attack/'
 

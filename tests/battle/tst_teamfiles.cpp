@@ -81,6 +81,7 @@ void TestTeamFiles::refused_files_name_their_problem_data()
     QTest::newRow("trailing comma")   << ours + R"([{}, {}, {}, {}, {}, {},]})"         << "well-formed";
     QTest::newRow("not UTF-8")        << ours + R"([{"notes": ")" + "\xE9" + R"("}, {}, {}, {}, {}, {}]})" << "UTF-8";
     QTest::newRow("lone surrogate")   << ours + R"([{"notes": "\ud83d"}, {}, {}, {}, {}, {}]})" << "surrogate";
+    QTest::newRow("control character") << ours + "[{\"notes\": \"a\x01\"}, {}, {}, {}, {}, {}]}" << "control character";
     QTest::newRow("deep nesting")     << QByteArray(100000, '[')                        << "nested";
     QTest::newRow("another program")  << QByteArray(R"({"format": "other", "version": 1})") << "not a Battle Tesh";
     QTest::newRow("no format")        << QByteArray("[1, 2]")                           << "not a Battle Tesh";
@@ -118,8 +119,8 @@ void TestTeamFiles::team_text_fills_pages_data()
                       "EVs: 252 HP / 252 Atk / 252 Def / 252 SpA / 252 Spe\r\nSerious Nature\r\n"
                       "- Thunderbolt\r\n- Psychic\r\n- Recover\r\n- Thunder Wave\r\n\r\n\r\nChansey\n- Soft-Boiled\n")
         << "Starmie (Sparky) Water/Psychic: Thunderbolt 15, Psychic 10, Recover 20, Thunder Wave 20 [323 248 268 328 298]";
-    QTest::newRow("gender, level, EVs and IVs") << QByteArray("Tauros (M)\nLevel: 100\nEVs: 0 HP\nIVs: 0 Atk\n- Blizzard\n")
-        << "Tauros () Normal/: Blizzard 5, Attack2 , Attack3 , Attack4  [274 268 288 318 238]";
+    QTest::newRow("gender, level, EVs and IVs") << QByteArray("Tauros (M)\nLevel: 100\nEVs: 0 HP\nIVs: 0 Atk / 20 Spe\n- Blizzard\n")
+        << "Tauros () Normal/: Blizzard 5, Attack2 , Attack3 , Attack4  [270 268 288 308 238]";
     QTest::newRow("the program's spellings") << QByteArray("Nini (NidoranF)\n- Doubleslap\n- Poisonpowder\n")
         << "NidoranF (Nini) Poison/: Doubleslap 10, Poisonpowder 35, Attack3 , Attack4 ";
     QTest::newRow("community spellings") << QByteArray("Nidoran-F (F) @ Item\n- Double Slap\n- Poison Powder\n")

@@ -279,17 +279,11 @@ TrainerSheet::TrainerSheet(Runtime& runtime, Trainer trainer, QWidget* parent)
     form::control<QWidget>(this, QString::fromUtf8(traits.focusOnOpening))->setFocus();
 }
 
-// Closing keeps the last change at once; the end of the program and Exit come through the
-// destructor, where the runtime may already be going down.
+// Closing, the end of the program and Exit all come through here, where the runtime may already
+// be going down; the last change is kept.
 TrainerSheet::~TrainerSheet()
 {
     m_keeper->flushAutosave(false);
-}
-
-void TrainerSheet::closeEvent(QCloseEvent* event)
-{
-    m_keeper->flushAutosave();
-    QWidget::closeEvent(event);
 }
 
 void TrainerSheet::buildPages()

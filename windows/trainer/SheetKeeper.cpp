@@ -27,6 +27,20 @@ QString fileName(const QString& path)
     return QDir::toNativeSeparators(path);
 }
 
+// One of our sheets from the file, or nothing with `problem` saying why.
+std::optional<battle::SheetRecord> readSheet(const QString& path, QString& problem)
+{
+    const std::optional<QByteArray> bytes =
+        Runtime::readFile(path, static_cast<qint64>(battle::sheetFileLimit), problem);
+    if (!bytes)
+        return std::nullopt;
+    battle::SheetFileResult read =
+        battle::readSheetFile(std::string_view(bytes->constData(), bytes->size()));
+    if (!read.sheet)
+        problem = fromStd(read.problem);
+    return std::move(read.sheet);
+}
+
 } // namespace
 
 SheetKeeper::SheetKeeper(Runtime& runtime, TrainerSheet& sheet)
@@ -62,19 +76,13 @@ void SheetKeeper::openFile()
 bool SheetKeeper::openFrom(const QString& path)
 {
     QString problem;
-    const std::optional<QByteArray> bytes =
-        Runtime::readFile(path, static_cast<qint64>(battle::sheetFileLimit), problem);
-    battle::SheetFileResult read;
-    if (bytes)
-        read = battle::readSheetFile(std::string_view(bytes->constData(), bytes->size()));
-    if (!read.sheet) {
-        if (bytes)
-            problem = fromStd(read.problem);
+    const std::optional<battle::SheetRecord> read = readSheet(path, problem);
+    if (!read) {
         m_runtime.showMessage(
             &m_sheet, QStringLiteral("Could not open %1:\n%2").arg(fileName(path), problem));
         return false;
     }
-    m_sheet.load(*read.sheet);
+    m_sheet.load(*read);
     return true;
 }
 
@@ -150,18 +158,13 @@ bool SheetKeeper::restoreAutosave()
     if (!QFileInfo::exists(path))
         return false;
     QString problem;
-    const std::optional<QByteArray> bytes =
-        Runtime::readFile(path, static_cast<qint64>(battle::sheetFileLimit), problem);
-    battle::SheetFileResult read;
-    if (bytes)
-        read = battle::readSheetFile(std::string_view(bytes->constData(), bytes->size()));
-    if (!read.sheet) {
+    const std::optional<battle::SheetRecord> read = readSheet(path, problem);
+    if (!read) {
         m_runtime.showMessage(&m_sheet, QStringLiteral("Could not restore %1 from %2:\n%3")
-                                            .arg(trainerCaption(), fileName(path),
-                                                 bytes ? fromStd(read.problem) : problem));
+                                            .arg(trainerCaption(), fileName(path), problem));
         return true;
     }
-    m_sheet.load(*read.sheet);
+    m_sheet.load(*read);
     return true;
 }
 

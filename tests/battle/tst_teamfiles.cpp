@@ -81,7 +81,7 @@ void TestTeamFiles::refused_files_name_their_problem_data()
     QTest::newRow("trailing comma")   << ours + R"([{}, {}, {}, {}, {}, {},]})"         << "well-formed";
     QTest::newRow("not UTF-8")        << ours + R"([{"notes": ")" + "\xE9" + R"("}, {}, {}, {}, {}, {}]})" << "UTF-8";
     QTest::newRow("lone surrogate")   << ours + R"([{"notes": "\ud83d"}, {}, {}, {}, {}, {}]})" << "surrogate";
-    QTest::newRow("control character") << ours + "[{\"notes\": \"a\x01\"}, {}, {}, {}, {}, {}]}" << "control character";
+    QTest::newRow("control character") << ours + "[{\"notes\": \"a\tb\"}, {}, {}, {}, {}, {}]}" << "control character";
     QTest::newRow("deep nesting")     << QByteArray(100000, '[')                        << "nested";
     QTest::newRow("another program")  << QByteArray(R"({"format": "other", "version": 1})") << "not a Battle Tesh";
     QTest::newRow("no format")        << QByteArray("[1, 2]")                           << "not a Battle Tesh";

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -72,6 +73,17 @@ inline bool reportAgainstBare(const std::string& name, const std::string& measur
                 ratioText.c_str(), boundText.c_str());
     std::fflush(stdout);
     return held;
+}
+
+// Peak resident memory in kB as the kernel counts it; -1 where there is no such count.
+inline long peakResidentKb()
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.starts_with("VmHWM:"))
+            return std::stol(line.substr(6));
+    }
+    return -1;
 }
 
 } // namespace bench

@@ -7,22 +7,14 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "Report.h"
+
 #include <chrono>
 #include <cstdio>
 #include <fstream>
 #include <string>
 
 namespace {
-
-long peakResidentKb()
-{
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);) {
-        if (line.starts_with("VmHWM:"))
-            return std::stol(line.substr(6));
-    }
-    return -1;
-}
 
 class FirstPaintReport final : public QObject {
 public:
@@ -39,7 +31,7 @@ protected:
         const auto now = std::chrono::steady_clock::now().time_since_epoch();
         std::printf("first-paint %lld\nvmhwm %ld\n",
                     static_cast<long long>(std::chrono::nanoseconds(now).count()),
-                    peakResidentKb());
+                    bench::peakResidentKb());
         std::fflush(stdout);
         QTimer::singleShot(0, qApp, &QCoreApplication::quit);
         return true;

@@ -7,6 +7,7 @@
 //
 // Usage: startup_probe exit|all-windows
 
+#include "Report.h"
 #include "app/Startup.h"
 #include "runtime/QtRuntime.h"
 
@@ -23,17 +24,6 @@
 #include <string>
 
 namespace {
-
-// Peak resident memory in kB as the kernel counts it; -1 where there is no such count.
-long peakResidentKb()
-{
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);) {
-        if (line.starts_with("VmHWM:"))
-            return std::stol(line.substr(6));
-    }
-    return -1;
-}
 
 class StartupProbe final : public QObject {
 public:
@@ -80,7 +70,7 @@ private:
             m_waiting = {"Acc", "CH", "Tab1", "Tab2", "Dex", "Turn"};
             QTimer::singleShot(0, this, &StartupProbe::openTools);
         } else if (m_waiting.isEmpty()) {
-            std::printf("vmhwm %ld\n", peakResidentKb());
+            std::printf("vmhwm %ld\n", bench::peakResidentKb());
             std::fflush(stdout);
             QTimer::singleShot(0, qApp, &QCoreApplication::quit);
         }

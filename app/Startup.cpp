@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "app/Startup.h"
 
-#include "battle/Conversions.h"
-#include "battle/GameData.h"
-#include "battle/SheetRecord.h"
+#include "battle/common/Conversions.h"
+#include "battle/game/GameData.h"
+#include "battle/sheet/SheetRecord.h"
 #include "runtime/Runtime.h"
 #include "windows/accuracy/AccuracyWindow.h"
 #include "windows/common/AppIcon.h"

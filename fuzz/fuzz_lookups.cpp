@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "FuzzInput.h"
 
-#include "battle/AccuracyTable.h"
-#include "battle/AttackTable.h"
-#include "battle/GameData.h"
-#include "battle/SpeciesTable.h"
+#include "battle/classic/AccuracyTable.h"
+#include "battle/classic/AttackTable.h"
+#include "battle/game/GameData.h"
+#include "battle/classic/SpeciesTable.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

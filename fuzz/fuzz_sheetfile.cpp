@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "FuzzInput.h"
 
-#include "battle/SheetFile.h"
+#include "battle/sheet/SheetFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "FuzzInput.h"
 
-#include "battle/TeamText.h"
+#include "battle/sheet/TeamText.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "FuzzInput.h"
 
-#include "battle/Conversions.h"
+#include "battle/common/Conversions.h"
 
 #include <cmath>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "FuzzInput.h"
 
-#include "battle/Conversions.h"
-#include "battle/Rolls.h"
+#include "battle/common/Conversions.h"
+#include "battle/classic/Rolls.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "battle/RandomSequence.h"
+#include "battle/common/RandomSequence.h"
 #include "runtime/Runtime.h"
 
 // The runtime on a real desktop: QMessageBox, the system clipboard, QFileDialog, the user's data

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "support/ProgramFixture.h"
 
-#include "battle/Metronome.h"
+#include "battle/game/Metronome.h"
 #include "windows/trainer/TrainerSheet.h"
 
 #include <QPushButton>

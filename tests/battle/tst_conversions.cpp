@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "battle/Conversions.h"
-#include "battle/Draw.h"
-#include "battle/RandomSequence.h"
+#include "battle/common/Conversions.h"
+#include "battle/common/Draw.h"
+#include "battle/common/RandomSequence.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "battle/Damage.h"
-#include "battle/TypeChart.h"
+#include "battle/classic/Damage.h"
+#include "battle/classic/TypeChart.h"
 
 #include <QTest>
 

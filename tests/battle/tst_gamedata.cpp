@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "battle/AccuracyTable.h"
-#include "battle/AttackTable.h"
-#include "battle/GameStats.h"
-#include "battle/SpeciesTable.h"
+#include "battle/classic/AccuracyTable.h"
+#include "battle/classic/AttackTable.h"
+#include "battle/game/GameStats.h"
+#include "battle/classic/SpeciesTable.h"
 
 #include <QRegularExpression>
 #include <QTest>

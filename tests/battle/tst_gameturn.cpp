@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "battle/GameTurn.h"
+#include "battle/game/GameTurn.h"
 #include "support/TurnReference.h"
 
 #include <QTest>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "battle/AttackTable.h"
-#include "battle/Rolls.h"
+#include "battle/classic/AttackTable.h"
+#include "battle/classic/Rolls.h"
 
 #include <QTest>
 

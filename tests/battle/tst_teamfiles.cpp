@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "battle/SheetFile.h"
-#include "battle/TeamText.h"
+#include "battle/sheet/SheetFile.h"
+#include "battle/sheet/TeamText.h"
 
 #include <QTest>
 

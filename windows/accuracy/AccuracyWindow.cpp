@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "windows/accuracy/AccuracyWindow.h"
 
-#include "battle/AccuracyTable.h"
-#include "battle/Conversions.h"
+#include "battle/classic/AccuracyTable.h"
+#include "battle/common/Conversions.h"
 #include "runtime/Runtime.h"
 #include "windows/common/Form.h"
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "battle/AccuracyTable.h"
-#include "battle/Rolls.h"
+#include "battle/classic/AccuracyTable.h"
+#include "battle/classic/Rolls.h"
 
 #include <QWidget>
 

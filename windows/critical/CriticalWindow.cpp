@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "windows/critical/CriticalWindow.h"
 
-#include "battle/Conversions.h"
-#include "battle/Rolls.h"
-#include "battle/SpeciesTable.h"
+#include "battle/common/Conversions.h"
+#include "battle/classic/Rolls.h"
+#include "battle/classic/SpeciesTable.h"
 #include "runtime/Runtime.h"
 #include "windows/common/Form.h"
 

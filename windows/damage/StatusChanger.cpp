@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "windows/damage/StatusChanger.h"
 
-#include "battle/Rolls.h"
+#include "battle/classic/Rolls.h"
 #include "runtime/Runtime.h"
 #include "windows/common/Form.h"
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "windows/dex/DexWindow.h"
 
-#include "battle/GameData.h"
-#include "battle/SpeciesTable.h"
+#include "battle/game/GameData.h"
+#include "battle/classic/SpeciesTable.h"
 #include "windows/common/Form.h"
 
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "battle/GameStats.h"
+#include "battle/game/GameStats.h"
 
 #include <QWidget>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "windows/trainer/SheetKeeper.h"
 
-#include "battle/SheetFile.h"
-#include "battle/TeamText.h"
+#include "battle/sheet/SheetFile.h"
+#include "battle/sheet/TeamText.h"
 #include "runtime/Runtime.h"
 #include "windows/trainer/TrainerSheet.h"
 

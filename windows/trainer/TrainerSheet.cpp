@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "windows/trainer/TrainerSheet.h"
 
-#include "battle/SheetUpdates.h"
+#include "battle/sheet/SheetUpdates.h"
 #include "runtime/Runtime.h"
 #include "windows/common/Form.h"
 #include "windows/trainer/SheetKeeper.h"

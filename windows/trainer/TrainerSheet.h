@@ -8,7 +8,7 @@
 
 #include <QWidget>
 
-#include "battle/SheetRecord.h"
+#include "battle/sheet/SheetRecord.h"
 
 #include <array>
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "windows/turn/TurnWindow.h"
 
-#include "battle/AttackTable.h"
-#include "battle/GameData.h"
-#include "battle/GameStats.h"
-#include "battle/SpeciesTable.h"
+#include "battle/classic/AttackTable.h"
+#include "battle/game/GameData.h"
+#include "battle/game/GameStats.h"
+#include "battle/classic/SpeciesTable.h"
 #include "runtime/Runtime.h"
 #include "windows/common/Form.h"
 

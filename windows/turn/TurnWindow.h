@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "battle/GameTurn.h"
+#include "battle/game/GameTurn.h"
 
 #include <QWidget>
 
@@ -16,7 +16,7 @@ class Runtime;
 
 // Battle Turn: what one use of a move does as the first-generation games compute it — hit and
 // critical chances, every damage roll and the odds of fainting the defender — recomputed on every
-// change of the inputs, and a rolled turn on demand. The rules are in battle/GameTurn.
+// change of the inputs, and a rolled turn on demand. The rules are in battle/game/GameTurn.
 class TurnWindow : public QWidget {
     Q_OBJECT
 

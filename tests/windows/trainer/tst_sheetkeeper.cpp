@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "support/ProgramFixture.h"
 
-#include "battle/SheetFile.h"
+#include "battle/sheet/SheetFile.h"
 #include "windows/trainer/SheetKeeper.h"
 #include "windows/trainer/TrainerSheet.h"
 

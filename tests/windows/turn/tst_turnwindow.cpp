@@ -2,7 +2,7 @@
 #include "support/ProgramFixture.h"
 #include "support/TurnReference.h"
 
-#include "battle/GameData.h"
+#include "battle/game/GameData.h"
 
 using namespace fixture;
 

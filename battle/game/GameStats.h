@@ -5,7 +5,7 @@
 // experience and level, and the figures a battle uses after stat stages, burn, paralysis and
 // the screens. Pure functions over numbers inside their ranges.
 
-#include "battle/GameData.h"
+#include "battle/game/GameData.h"
 
 #include <optional>
 #include <string_view>

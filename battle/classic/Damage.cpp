@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "battle/Damage.h"
+#include "battle/classic/Damage.h"
 
-#include "battle/Conversions.h"
-#include "battle/TypeChart.h"
+#include "battle/common/Conversions.h"
+#include "battle/classic/TypeChart.h"
 
 #include <cmath>
 #include <optional>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "battle/TextCheck.h"
+#include "battle/classic/TextCheck.h"
 
-#include "battle/Conversions.h"
+#include "battle/common/Conversions.h"
 
 namespace battle {
 

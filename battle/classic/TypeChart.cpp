@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "battle/TypeChart.h"
+#include "battle/classic/TypeChart.h"
 
 #include <algorithm>
 

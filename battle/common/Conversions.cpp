@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "battle/Conversions.h"
+#include "battle/common/Conversions.h"
 
 #include <charconv>
 #include <cmath>

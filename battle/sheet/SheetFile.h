@@ -4,7 +4,7 @@
 // The program's own file for a trainer sheet: UTF-8 JSON with a format name and a version, every
 // field kept as its exact text.
 
-#include "battle/SheetRecord.h"
+#include "battle/sheet/SheetRecord.h"
 
 #include <optional>
 #include <string>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "battle/SpeciesTable.h"
+#include "battle/classic/SpeciesTable.h"
 
 #include <algorithm>
 #include <array>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "battle/TeamText.h"
+#include "battle/sheet/TeamText.h"
 
-#include "battle/GameData.h"
-#include "battle/GameStats.h"
+#include "battle/game/GameData.h"
+#include "battle/game/GameStats.h"
 
 #include <algorithm>
 #include <charconv>

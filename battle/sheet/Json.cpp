@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "battle/Json.h"
+#include "battle/sheet/Json.h"
 
-#include "battle/Conversions.h"
+#include "battle/common/Conversions.h"
 
 #include <charconv>
 #include <cmath>

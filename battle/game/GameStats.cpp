@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "battle/GameStats.h"
+#include "battle/game/GameStats.h"
 
 #include <algorithm>
 #include <array>

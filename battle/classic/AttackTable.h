@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "battle/Draw.h"
+#include "battle/common/Draw.h"
 
 #include <array>
 #include <optional>

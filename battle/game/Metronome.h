@@ -4,7 +4,7 @@
 // The game's Metronome: one move drawn, each equally likely, among every move but Metronome and
 // Struggle.
 
-#include "battle/GameData.h"
+#include "battle/game/GameData.h"
 
 #include <span>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Names of the game data: the lookups by the game's names, by looser spellings, and the
 // program's own spellings of species and attacks.
-#include "battle/AttackTable.h"
-#include "battle/GameData.h"
+#include "battle/classic/AttackTable.h"
+#include "battle/game/GameData.h"
 
 #include <algorithm>
 #include <array>

@@ -4,7 +4,7 @@
 // Team text as team builders and paste sites share it: a "Nickname (Species) @ Item" line, then
 // "Level:", "EVs:", "IVs:" and other lines, then "- Move" lines; a blank line between Pokémon.
 
-#include "battle/SheetRecord.h"
+#include "battle/sheet/SheetRecord.h"
 
 #include <string>
 #include <string_view>

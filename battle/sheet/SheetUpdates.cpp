@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "battle/SheetUpdates.h"
+#include "battle/sheet/SheetUpdates.h"
 
-#include "battle/Conversions.h"
+#include "battle/common/Conversions.h"
 
 #include <algorithm>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "battle/RandomSequence.h"
+#include "battle/common/RandomSequence.h"
 
 namespace battle {
 

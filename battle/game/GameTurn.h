@@ -5,9 +5,9 @@
 // critical hit, the damage of every roll and the chance that a few uses faint the defender. The
 // Battle Turn window shows these; the classic windows keep the program's own figures.
 
-#include "battle/Draw.h"
-#include "battle/GameData.h"
-#include "battle/GameStats.h"
+#include "battle/common/Draw.h"
+#include "battle/game/GameData.h"
+#include "battle/game/GameStats.h"
 
 #include <array>
 #include <string>

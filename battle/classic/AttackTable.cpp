@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "battle/AttackTable.h"
+#include "battle/classic/AttackTable.h"
 
 #include <algorithm>
 

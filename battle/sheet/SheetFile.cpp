@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "battle/SheetFile.h"
+#include "battle/sheet/SheetFile.h"
 
-#include "battle/Json.h"
+#include "battle/sheet/Json.h"
 
 #include <cmath>
 

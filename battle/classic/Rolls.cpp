@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "battle/Rolls.h"
+#include "battle/classic/Rolls.h"
 
-#include "battle/Conversions.h"
+#include "battle/common/Conversions.h"
 
 #include <array>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "battle/AccuracyTable.h"
+#include "battle/classic/AccuracyTable.h"
 
 #include <algorithm>
 #include <array>

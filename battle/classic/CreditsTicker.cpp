@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "battle/CreditsTicker.h"
+#include "battle/classic/CreditsTicker.h"
 
 #include <algorithm>
 

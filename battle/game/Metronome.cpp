@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "battle/Metronome.h"
+#include "battle/game/Metronome.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "battle/Draw.h"
+#include "battle/common/Draw.h"
 
 #include <cmath>
 

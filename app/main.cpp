@@ -8,6 +8,6 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QtRuntime runtime;
-    startProgram(runtime);
+    const auto feed = startProgram(runtime);
     return QApplication::exec();
 }

@@ -178,10 +178,11 @@ struct Program {
     Program()
     {
         describeApplication();
-        registerWindows(runtime);
+        feed = registerWindows(runtime);
     }
 
     QtRuntime runtime;
+    std::unique_ptr<BattleFeed> feed;
     PaintWatch watch;
     ModalGuard guard;
 };
@@ -247,14 +248,14 @@ void typeKey(QWidget* target, Qt::Key key, const QString& text)
 // click to the main window painted, in ms.
 double timeHandOver(Program& program)
 {
-    program.watch.expect(QStringLiteral("frmSplash"));
-    QWidget* splash = program.runtime.showWindow(QStringLiteral("frmSplash"));
-    waitUntilPainted(program.watch, {QStringLiteral("frmSplash")});
+    program.watch.expect(objectNameOf(WindowId::Splash));
+    QWidget* splash = program.runtime.showWindow(WindowId::Splash);
+    waitUntilPainted(program.watch, {objectNameOf(WindowId::Splash)});
     settle();
-    program.watch.expect(QStringLiteral("FrmDamage"));
+    program.watch.expect(objectNameOf(WindowId::Main));
     const qint64 clicked = benchClock.nsecsElapsed();
     click(splash);
-    const qint64 painted = waitUntilPainted(program.watch, {QStringLiteral("FrmDamage")});
+    const qint64 painted = waitUntilPainted(program.watch, {objectNameOf(WindowId::Main)});
     settle();
     return msSince(clicked, painted);
 }
@@ -294,21 +295,24 @@ std::vector<double> timeHandOversElsewhere(int argc, char* argv[], int processes
 // Opens the windows through the menu entry several times, closing and deleting them in
 // between; the times from the trigger to the last of them painted, in ms. The last opening
 // stays open.
-std::vector<double> timeOpening(Program& program, QAction* entry, const QStringList& windows)
+std::vector<double> timeOpening(Program& program, QAction* entry, const QList<WindowId>& windows)
 {
     std::vector<double> samples;
     for (int repeat = 0; repeat < openRepeats; ++repeat) {
         if (repeat > 0) {
-            for (const QString& window : windows)
+            for (const WindowId window : windows)
                 program.runtime.openWindow(window)->close();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             settle();
         }
-        for (const QString& window : windows)
-            program.watch.expect(window);
+        QStringList names;
+        for (const WindowId window : windows) {
+            names << objectNameOf(window);
+            program.watch.expect(names.last());
+        }
         const qint64 start = benchClock.nsecsElapsed();
         entry->trigger();
-        samples.push_back(msSince(start, waitUntilPainted(program.watch, windows)));
+        samples.push_back(msSince(start, waitUntilPainted(program.watch, names)));
         settle();
     }
     return samples;
@@ -367,7 +371,7 @@ struct HandlerTimes {
 HandlerTimes timeHandlers(QtRuntime& runtime)
 {
     HandlerTimes times;
-    QWidget* main = runtime.openWindow(QStringLiteral("FrmDamage"));
+    QWidget* main = runtime.openWindow(WindowId::Main);
 
     // A worked example that computes without a message: 100 / 50 / 80 against 90 and 200 hit
     // points, a Fire attack from a Fire Pokémon on a Grass Pokémon.
@@ -408,7 +412,7 @@ HandlerTimes timeHandlers(QtRuntime& runtime)
     times.work2 = timeHandler([work2](int) { work2->click(); });
     expectFilled(find<QLabel>(main, "YN")->text(), "YN after Work2");
 
-    QWidget* accuracy = runtime.openWindow(QStringLiteral("Acc"));
+    QWidget* accuracy = runtime.openWindow(WindowId::Accuracy);
     auto* plus = find<QPushButton>(accuracy, "plusaccur");
     auto* minus = find<QPushButton>(accuracy, "minusaccur");
     plus->click();
@@ -420,7 +424,7 @@ HandlerTimes timeHandlers(QtRuntime& runtime)
     expectText(find<QLineEdit>(accuracy, "accurcount")->text(), QStringLiteral("0"),
                "accurcount after as many + as -");
 
-    QWidget* critical = runtime.openWindow(QStringLiteral("CH"));
+    QWidget* critical = runtime.openWindow(WindowId::Critical);
     auto* poke = find<QComboBox>(critical, "poke");
     const int electrode = poke->findText(QStringLiteral("Electrode"));
     poke->setCurrentIndex(electrode);
@@ -430,7 +434,7 @@ HandlerTimes timeHandlers(QtRuntime& runtime)
     expectFilled(find<QLineEdit>(critical, "Text2")->text(), "Text2 after Attack!");
 
     // The Pokédex recomputes every figure on each change: a stage stepped, a letter typed.
-    QWidget* dex = runtime.openWindow(QStringLiteral("Dex"));
+    QWidget* dex = runtime.openWindow(WindowId::Dex);
     auto* species = find<QComboBox>(dex, "Species");
     species->setEditText(QStringLiteral("Mewtwo"));
     auto* stage = find<QSpinBox>(dex, "StageSpc");
@@ -453,7 +457,7 @@ HandlerTimes timeHandlers(QtRuntime& runtime)
 
     // The heaviest recomputation: a 2-5 strike move against the most HP there is, with critical
     // hits, so the KO odds convolve the widest distributions.
-    QWidget* turn = runtime.openWindow(QStringLiteral("Turn"));
+    QWidget* turn = runtime.openWindow(WindowId::Turn);
     for (const auto& [list, item] : {std::pair{"AttackerSpecies", "Persian"},
                                      {"DefenderSpecies", "Chansey"},
                                      {"Move", "Fury Swipes"}}) {
@@ -476,7 +480,7 @@ HandlerTimes timeHandlers(QtRuntime& runtime)
     expectFilled(find<QComboBox>(main, "c1")->currentText(), "c1 after Metronome");
 
     // A sheet page fed to both windows as defender, and a rolled hit applied back to it.
-    QWidget* sheet = runtime.openWindow(QStringLiteral("Tab2"));
+    QWidget* sheet = runtime.openWindow(WindowId::Trainer2);
     find<QLineEdit>(sheet, "Text5_1")->setText(QStringLiteral("Chansey"));
     find<QLineEdit>(sheet, "Text11_1")->setText(QStringLiteral("703"));
     auto* useDefender = find<QAction>(sheet, "UseDefender_1");
@@ -534,7 +538,7 @@ battle::SheetRecord fullSheet()
 SheetFileTimes timeSheetFiles(QtRuntime& runtime)
 {
     SheetFileTimes times;
-    auto* sheet = static_cast<TrainerSheet*>(runtime.openWindow(QStringLiteral("Tab1")));
+    auto* sheet = static_cast<TrainerSheet*>(runtime.openWindow(WindowId::Trainer1));
     SheetKeeper& keeper = sheet->keeper();
     sheet->load(fullSheet());
     QTemporaryDir folder;
@@ -580,17 +584,16 @@ int main(int argc, char* argv[])
     Program program;
     handOvers.push_back(timeHandOver(program));
 
-    QWidget* main = program.runtime.openWindow(QStringLiteral("FrmDamage"));
+    QWidget* main = program.runtime.openWindow(WindowId::Main);
     const auto accuracyOpenings =
-        timeOpening(program, find<QAction>(main, "mnuAcc"), {QStringLiteral("Acc")});
+        timeOpening(program, find<QAction>(main, "mnuAcc"), {WindowId::Accuracy});
     const auto criticalOpenings =
-        timeOpening(program, find<QAction>(main, "mnuCH"), {QStringLiteral("CH")});
+        timeOpening(program, find<QAction>(main, "mnuCH"), {WindowId::Critical});
     const auto trackingOpenings = timeOpening(program, find<QAction>(main, "mnuPT"),
-                                              {QStringLiteral("Tab1"), QStringLiteral("Tab2")});
-    const auto dexOpenings =
-        timeOpening(program, find<QAction>(main, "mnuDex"), {QStringLiteral("Dex")});
+                                              {WindowId::Trainer1, WindowId::Trainer2});
+    const auto dexOpenings = timeOpening(program, find<QAction>(main, "mnuDex"), {WindowId::Dex});
     const auto turnOpenings =
-        timeOpening(program, find<QAction>(main, "mnuTurn"), {QStringLiteral("Turn")});
+        timeOpening(program, find<QAction>(main, "mnuTurn"), {WindowId::Turn});
     const HandlerTimes handlers = timeHandlers(program.runtime);
     const SheetFileTimes sheetFiles = timeSheetFiles(program.runtime);
     if (program.guard.boxesSeen() > 0)

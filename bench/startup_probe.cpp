@@ -61,7 +61,7 @@ private:
                         static_cast<long long>(std::chrono::nanoseconds(now).count()));
             std::fflush(stdout);
             if (m_openAll) {
-                m_waiting = {QStringLiteral("FrmDamage")};
+                m_waiting = {objectNameOf(WindowId::Main)};
                 QTimer::singleShot(0, this, &StartupProbe::clickSplash);
             } else {
                 QTimer::singleShot(0, qApp, &QCoreApplication::quit);
@@ -78,7 +78,7 @@ private:
 
     void clickSplash()
     {
-        QWidget* splash = m_runtime.openWindow(QStringLiteral("frmSplash"));
+        QWidget* splash = m_runtime.openWindow(WindowId::Splash);
         const QPointF inside(10, 10);
         QMouseEvent press(QEvent::MouseButtonPress, inside, splash->mapToGlobal(inside),
                           Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
@@ -87,7 +87,7 @@ private:
 
     void openTools()
     {
-        QWidget* main = m_runtime.openWindow(QStringLiteral("FrmDamage"));
+        QWidget* main = m_runtime.openWindow(WindowId::Main);
         for (const char* entry : {"mnuAcc", "mnuCH", "mnuPT", "mnuDex", "mnuTurn"})
             main->findChild<QAction*>(QLatin1String(entry))->trigger();
     }
@@ -95,7 +95,7 @@ private:
     Runtime& m_runtime;
     bool m_openAll;
     bool m_delivering = false;
-    QSet<QString> m_waiting{QStringLiteral("frmSplash")};
+    QSet<QString> m_waiting{objectNameOf(WindowId::Splash)};
 };
 
 } // namespace
@@ -110,6 +110,6 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QtRuntime runtime;
     StartupProbe probe(runtime, openAll);
-    startProgram(runtime);
+    const auto feed = startProgram(runtime);
     return QApplication::exec();
 }

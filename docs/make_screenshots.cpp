@@ -107,18 +107,18 @@ int main(int argc, char* argv[])
     const QDir output(QString::fromLocal8Bit(argv[1]));
 
     TestRuntime runtime; // records message boxes instead of waiting on them; scripts the dice
-    registerWindows(runtime);
-    QWidget* splash = runtime.showWindow("frmSplash");
+    const auto feed = registerWindows(runtime);
+    QWidget* splash = runtime.showWindow(WindowId::Splash);
     bool saved = save(splash, output, "splash.png");
     tick(splash);
 
-    QWidget* main = runtime.openWindow("FrmDamage");
+    QWidget* main = runtime.openWindow(WindowId::Main);
     runtime.scriptDraws({0.1f});
     fillDamageWindow(main);
     saved &= save(main, output, "damage-window.png");
 
     find<QAction>(main, "mnuAcc")->trigger();
-    QWidget* accuracy = runtime.openWindow("Acc");
+    QWidget* accuracy = runtime.openWindow(WindowId::Accuracy);
     choose(accuracy, "Moves", "Thunderbolt");
     click(accuracy, "plusaccur");
     runtime.scriptDraws({0.3f});
@@ -126,14 +126,14 @@ int main(int argc, char* argv[])
     saved &= save(accuracy, output, "accuracy-finder.png");
 
     find<QAction>(main, "mnuCH")->trigger();
-    QWidget* critical = runtime.openWindow("CH");
+    QWidget* critical = runtime.openWindow(WindowId::Critical);
     choose(critical, "poke", "Electrode");
     runtime.scriptDraws({0.2f});
     click(critical, "Command1");
     saved &= save(critical, output, "critical-hit-finder.png");
 
     find<QAction>(main, "mnuDex")->trigger();
-    QWidget* dex = runtime.openWindow("Dex");
+    QWidget* dex = runtime.openWindow(WindowId::Dex);
     choose(dex, "Species", "Mewtwo");
     find<QSpinBox>(dex, "Level")->setValue(70);
     find<QSpinBox>(dex, "StageSpc")->stepUp();
@@ -141,12 +141,12 @@ int main(int argc, char* argv[])
     saved &= save(dex, output, "pokedex.png");
 
     find<QAction>(main, "mnuPT")->trigger();
-    QWidget* sheet = runtime.openWindow("Tab1");
+    QWidget* sheet = runtime.openWindow(WindowId::Trainer1);
     fillTrainerSheet(sheet);
     saved &= save(sheet, output, "trainer-sheet.png");
 
     find<QAction>(main, "mnuTurn")->trigger();
-    QWidget* turn = runtime.openWindow("Turn");
+    QWidget* turn = runtime.openWindow(WindowId::Turn);
     choose(turn, "AttackerSpecies", "Persian");
     choose(turn, "DefenderSpecies", "Chansey");
     choose(turn, "Move", "Slash");

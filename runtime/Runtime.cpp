@@ -9,28 +9,28 @@ Runtime::~Runtime()
     discardAllWindows();
 }
 
-void Runtime::registerWindow(const QString& name, WindowFactory factory)
+void Runtime::registerWindow(WindowId id, WindowFactory factory)
 {
-    m_factories.insert(name, std::move(factory));
+    m_factories.insert(id, std::move(factory));
 }
 
-QWidget* Runtime::openWindow(const QString& name) const
+QWidget* Runtime::openWindow(WindowId id) const
 {
-    QWidget* window = m_windows.value(name);
+    QWidget* window = m_windows.value(id);
     // A closed window may linger until its deferred deletion; it is no longer open.
     return window && window->isVisible() ? window : nullptr;
 }
 
-QWidget* Runtime::showWindow(const QString& name)
+QWidget* Runtime::showWindow(WindowId id)
 {
-    QWidget* window = openWindow(name);
+    QWidget* window = openWindow(id);
     if (!window) {
-        const auto factory = m_factories.constFind(name);
+        const auto factory = m_factories.constFind(id);
         if (factory == m_factories.cend())
             return nullptr;
         window = (*factory)();
         window->setAttribute(Qt::WA_DeleteOnClose);
-        m_windows.insert(name, window);
+        m_windows.insert(id, window);
     }
     window->show();
     if (window->isMinimized())
@@ -40,9 +40,9 @@ QWidget* Runtime::showWindow(const QString& name)
     return window;
 }
 
-void Runtime::unloadWindow(const QString& name)
+void Runtime::unloadWindow(WindowId id)
 {
-    if (QWidget* window = m_windows.take(name))
+    if (QWidget* window = m_windows.take(id))
         window->close();
 }
 

@@ -6,7 +6,9 @@
 // interface, so tests can swap in TestRuntime, which records what would have been shown and scripts
 // draws.
 
-#include <QHash>
+#include "runtime/WindowId.h"
+
+#include <QMap>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -54,14 +56,20 @@ public:
     static bool writeFile(const QString& path, const QByteArray& bytes, QString& problem);
 
     // Each window has at most one instance; the factory creates (and so loads) it.
-    void registerWindow(const QString& name, WindowFactory factory);
+    void registerWindow(WindowId id, WindowFactory factory);
     // Shows the window modeless and without owner, loading it first when it is not open;
     // an open window comes forward as it is.
-    QWidget* showWindow(const QString& name);
+    QWidget* showWindow(WindowId id);
     // Closes the window and discards its fields; the next show loads it afresh.
-    void unloadWindow(const QString& name);
+    void unloadWindow(WindowId id);
     // The open instance, or nullptr.
-    QWidget* openWindow(const QString& name) const;
+    QWidget* openWindow(WindowId id) const;
+    // The same as its own class; nullptr when it is not open or not of that class.
+    template <typename W> W* showWindowAs(WindowId id) { return qobject_cast<W*>(showWindow(id)); }
+    template <typename W> W* openWindowAs(WindowId id) const
+    {
+        return qobject_cast<W*>(openWindow(id));
+    }
 
 protected:
     // Hides every window and lets the event loop delete it: safe from inside a window's handler.
@@ -70,6 +78,6 @@ protected:
 private:
     void discardAllWindows();
 
-    QHash<QString, WindowFactory> m_factories;
-    QHash<QString, QPointer<QWidget>> m_windows;
+    QMap<WindowId, WindowFactory> m_factories;
+    QMap<WindowId, QPointer<QWidget>> m_windows;
 };

@@ -113,7 +113,11 @@ fault "sheet file: a newer version is read"          battle/sheet/SheetFile.cpp 
 fault "team text: IVs are taken as DVs"              battle/sheet/TeamText.cpp 's/std::min\(iv, 31\) \/ 2/std::min(iv, 15)/'
 fault "metronome: Struggle can be called"            battle/game/Metronome.cpp 's/ && move.name != "Struggle"//'
 fault "sheet updates: HP goes below 0"               battle/sheet/SheetUpdates.cpp 's/std::max\(0.0, \*current - damage\)/*current - damage/'
-fault "defender link: a closed sheet is written"     windows/trainer/DefenderLink.cpp 's/if \(!m_sheet \|\| !m_sheet->isVisible\(\)\)/if (!m_sheet)/'
+fault "window ids: the accuracy finder answers to CH" runtime/WindowId.cpp 's/\{WindowId::Accuracy, "Acc"\}/{WindowId::Accuracy, "CH"}/'
+fault "feed: the splash hands over to nothing"       windows/feed/BattleFeed.cpp 's/        m_runtime.showWindow\(WindowId::Main\);\n//'
+fault "feed: Battle Turn's entry opens the Pokédex"  windows/feed/BattleFeed.cpp 's/battleTurnRequested, this, opens\(WindowId::Turn\)/battleTurnRequested, this, opens(WindowId::Dex)/'
+fault "feed: a defender page is not remembered"      windows/feed/BattleFeed.cpp 's/    m_defender->remember\(sheet, page\);\n//'
+fault "defender link: a closed sheet is written"     windows/feed/DefenderLink.cpp 's/if \(!m_sheet \|\| !m_sheet->isVisible\(\)\)/if (!m_sheet)/'
 fault "main window: a sheet attacker ignores Special" windows/damage/DamageWindow.cpp 's/chosenAttackIsSpecial\(\) \? page.specialAttack : page.attack/page.attack/'
 
 # A fresh copy of the tree as it stands, tracked and new files alike. The copy keeps the time

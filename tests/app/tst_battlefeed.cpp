@@ -48,7 +48,7 @@ private slots:
 private:
     TrainerSheet* sheet(int trainer) const
     {
-        return static_cast<TrainerSheet*>(show(QStringLiteral("Tab%1").arg(trainer)));
+        return runtime().showWindowAs<TrainerSheet>(trainerSheetId(trainer));
     }
     QStringList seen(const QWidget* window, const QStringList& names) const;
     void rollAndApply(QWidget* turn);

@@ -20,9 +20,9 @@ private slots:
 private:
     QWidget* mainWindow()
     {
-        startProgram(runtime());
-        step(runtime().openWindow("frmSplash"), "Timer1!"); // no real 3.5 s wait
-        return runtime().openWindow("FrmDamage");
+        m_feed = startProgram(runtime());
+        step(runtime().openWindow(WindowId::Splash), "Timer1!"); // no real 3.5 s wait
+        return runtime().openWindow(WindowId::Main);
     }
 };
 
@@ -36,12 +36,14 @@ void TestStartup::the_splash_alone_hands_over_once_by_timer_or_click_data()
 void TestStartup::the_splash_alone_hands_over_once_by_timer_or_click()
 {
     QFETCH(bool, clickFirst);
-    startProgram(runtime());
-    QWidget* splash = runtime().openWindow("frmSplash");
+    m_feed = startProgram(runtime());
+    QWidget* splash = runtime().openWindow(WindowId::Splash);
     for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Escape})
         QTest::keyClick(splash, key); // keys do not hand over
-    for (const char* name : {"FrmDamage", "Acc", "CH", "Tab1", "Tab2", "Dex", "Turn"})
-        QVERIFY2(!runtime().openWindow(name), name);
+    for (const WindowId id : allWindowIds) {
+        if (id != WindowId::Splash)
+            QVERIFY2(!runtime().openWindow(id), qPrintable(objectNameOf(id)));
+    }
     // The closed splash lingers until its deferred deletion; what still reaches it must not
     // bring back the main window the user has closed meanwhile.
     for (const bool click : {clickFirst, !clickFirst}) {
@@ -49,9 +51,9 @@ void TestStartup::the_splash_alone_hands_over_once_by_timer_or_click()
             QTest::mouseClick(splash, Qt::LeftButton, {}, QPoint(200, 150));
         else
             step(splash, "Timer1!");
-        QVERIFY(!runtime().openWindow("frmSplash") && splash->isHidden());
-        QCOMPARE(bool(runtime().openWindow("FrmDamage")), click == clickFirst);
-        if (QWidget* main = runtime().openWindow("FrmDamage"))
+        QVERIFY(!runtime().openWindow(WindowId::Splash) && splash->isHidden());
+        QCOMPARE(bool(runtime().openWindow(WindowId::Main)), click == clickFirst);
+        if (QWidget* main = runtime().openWindow(WindowId::Main))
             main->close();
     }
 }
@@ -62,23 +64,26 @@ void TestStartup::menus_open_each_tool_once_afresh_and_exit_ends_them_all()
     for (const char* item : {"mnuAcc!", "mnuCH!", "mnuPT!", "mnuDex!", "mnuTurn!"})
         step(main, item);
     QList<QPointer<QWidget>> windows{main};
-    for (const char* name : {"Acc", "CH", "Tab1", "Tab2", "Dex", "Turn"}) {
-        windows << runtime().openWindow(name);
-        QVERIFY2(windows.last() && !windows.last()->parentWidget(), name); // no owner
+    for (const WindowId id : allWindowIds) {
+        if (id == WindowId::Splash || id == WindowId::Main)
+            continue;
+        windows << runtime().openWindow(id);
+        QVERIFY2(windows.last() && !windows.last()->parentWidget(), qPrintable(objectNameOf(id)));
+        QCOMPARE(windows.last()->objectName(), objectNameOf(id));
     }
     // An open window comes forward as it is; a closed or unloaded one opens afresh.
     QPointer<QWidget> accuracy = windows[1];
     step(accuracy, "plusaccur!");
     step(main, "mnuAcc!");
-    QCOMPARE(runtime().openWindow("Acc"), accuracy.data());
+    QCOMPARE(runtime().openWindow(WindowId::Accuracy), accuracy.data());
     QCOMPARE(text(accuracy, "accurcount"), "1");
     accuracy->close(); // as the user closes it
-    QVERIFY(!runtime().openWindow("Acc"));
+    QVERIFY(!runtime().openWindow(WindowId::Accuracy));
     QTRY_VERIFY(accuracy.isNull()); // deleted, not kept hidden
     step(main, "mnuAcc!");
-    QCOMPARE(text(runtime().openWindow("Acc"), "accurcount"), "0");
-    runtime().unloadWindow("Acc");
-    QVERIFY(!runtime().openWindow("Acc"));
+    QCOMPARE(text(runtime().openWindow(WindowId::Accuracy), "accurcount"), "0");
+    runtime().unloadWindow(WindowId::Accuracy);
+    QVERIFY(!runtime().openWindow(WindowId::Accuracy));
 
     step(main, "mnuExit!");
     QCOMPARE(runtime().endRequests(), 1);

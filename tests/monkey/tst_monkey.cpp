@@ -85,7 +85,7 @@ int TestMonkey::randomEvent(QWidget* main)
 {
     QWidget* window = nullptr;
     while (!window)
-        window = runtime().openWindow(windows.at(pick(windows.size())));
+        window = openNamed(windows.at(pick(windows.size())));
     QList<QWidget*> controls;
     for (QWidget* control : window->findChildren<QWidget*>())
         if (control->isVisible() && control->isEnabled() && !control->objectName().isEmpty())
@@ -123,7 +123,7 @@ int TestMonkey::randomEvent(QWidget* main)
 void TestMonkey::checkWindows()
 {
     for (const auto& [name, control, format] : formats) {
-        const QWidget* window = runtime().openWindow(name);
+        const QWidget* window = openNamed(name);
         const QString shown = window ? text(window, control) : QString();
         const bool typed = name == QString("FrmDamage") && shown == m_typed.value(control);
         QVERIFY2(!window || typed || matches(shown, format),

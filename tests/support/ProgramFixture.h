@@ -105,6 +105,15 @@ inline void step(QWidget* window, const QString& step)
     }
 }
 
+// The window a table's "Name/" prefix or a name list means.
+inline WindowId windowNamed(const QString& name)
+{
+    const std::optional<WindowId> id = windowIdNamed(name);
+    if (!id)
+        qFatal("no window is named %s", qPrintable(name));
+    return *id;
+}
+
 inline void showActive(QWidget* window)
 {
     window->show();
@@ -132,18 +141,23 @@ protected:
         m_sawDialog = false;
         m_runtime = std::make_unique<TestRuntime>();
         describeApplication();
-        registerWindows(*m_runtime);
+        m_feed = registerWindows(*m_runtime);
     }
     void stop()
     {
         for (const TestRuntime::Message& message : m_runtime->messages())
             QVERIFY2(message.over, qPrintable(message.text));
         m_runtime.reset();
+        m_feed.reset();
         QVERIFY(!m_sawDialog);
     }
 
     TestRuntime& runtime() const { return *m_runtime; }
-    QWidget* show(const QString& name) const { return m_runtime->showWindow(name); }
+    QWidget* show(const QString& name) const { return m_runtime->showWindow(windowNamed(name)); }
+    QWidget* openNamed(const QString& name) const
+    {
+        return m_runtime->openWindow(windowNamed(name));
+    }
 
     // A window's behaviour table: the steps taken on the freshly opened window (after scripting
     // the rolls), then what its controls show as "name=text" (the "clipboard" shows each copy,
@@ -179,7 +193,7 @@ protected:
             if (!match.hasMatch())
                 return std::pair{window, entry};
             const QString name = match.captured(1);
-            return std::pair{showing ? show(name) : m_runtime->openWindow(name),
+            return std::pair{showing ? show(name) : openNamed(name),
                              entry.mid(match.capturedLength())};
         };
         for (const QString& each : steps) {
@@ -205,6 +219,9 @@ protected:
         QCOMPARE(seen, messages);
         QCOMPARE(m_runtime->drawsUsed(), draws);
     }
+
+    // The wiring between the windows, kept as main() keeps it.
+    std::unique_ptr<BattleFeed> m_feed;
 
 private:
     std::unique_ptr<TestRuntime> m_runtime;

@@ -4,6 +4,7 @@
 #include "battle/classic/AccuracyTable.h"
 #include "battle/common/Conversions.h"
 #include "runtime/Runtime.h"
+#include "runtime/WindowId.h"
 #include "windows/common/Form.h"
 
 #include <QComboBox>
@@ -133,7 +134,7 @@ QPixmap sightIcon()
 AccuracyWindow::AccuracyWindow(Runtime& runtime, QWidget* parent)
     : QWidget(parent, Qt::Window), m_runtime(runtime)
 {
-    setObjectName(QStringLiteral("Acc"));
+    setObjectName(objectNameOf(WindowId::Accuracy));
     setWindowTitle(QStringLiteral("Accuracy Tesh"));
     setWindowIcon(QIcon(sightIcon()));
     setFont(form::defaultFont());

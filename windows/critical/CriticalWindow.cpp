@@ -5,6 +5,7 @@
 #include "battle/classic/Rolls.h"
 #include "battle/classic/SpeciesTable.h"
 #include "runtime/Runtime.h"
+#include "runtime/WindowId.h"
 #include "windows/common/Form.h"
 
 #include <QComboBox>
@@ -86,7 +87,7 @@ QPixmap burstIcon()
 CriticalWindow::CriticalWindow(Runtime& runtime, QWidget* parent)
     : QWidget(parent, Qt::Window), m_runtime(runtime)
 {
-    setObjectName(QStringLiteral("CH"));
+    setObjectName(objectNameOf(WindowId::Critical));
     setWindowTitle(QStringLiteral("Critical "));
     setWindowIcon(QIcon(burstIcon()));
     setFont(form::defaultFont());

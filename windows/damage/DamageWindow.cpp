@@ -10,6 +10,7 @@
 #include "battle/classic/TextCheck.h"
 #include "battle/classic/TypeChart.h"
 #include "runtime/Runtime.h"
+#include "runtime/WindowId.h"
 #include "windows/common/Form.h"
 #include "windows/damage/StatusChanger.h"
 #include "windows/damage/WindowShortcutFilter.h"
@@ -150,7 +151,7 @@ void writeUnlessEmpty(QComboBox* list, const std::string& text)
 DamageWindow::DamageWindow(Runtime& runtime, QWidget* parent)
     : QMainWindow(parent), m_runtime(runtime)
 {
-    setObjectName(QStringLiteral("FrmDamage"));
+    setObjectName(objectNameOf(WindowId::Main));
     setWindowTitle(Runtime::applicationTitle());
     setFont(form::defaultFont());
     buildControls();

@@ -3,6 +3,7 @@
 
 #include "battle/game/GameData.h"
 #include "battle/classic/SpeciesTable.h"
+#include "runtime/WindowId.h"
 #include "windows/common/Form.h"
 
 #include <QCheckBox>
@@ -136,7 +137,7 @@ QString typeText(const Species& species, bool second)
 DexWindow::DexWindow(Runtime& /*runtime: this window needs none of its services*/, QWidget* parent)
     : QWidget(parent, Qt::Window)
 {
-    setObjectName(QStringLiteral("Dex"));
+    setObjectName(objectNameOf(WindowId::Dex));
     setWindowTitle(QStringLiteral("Pokédex"));
     setFont(form::defaultFont());
     buildControls();

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "windows/splash/SplashWindow.h"
 
-#include "runtime/Runtime.h"
+#include "runtime/WindowId.h"
 #include "windows/common/Form.h"
 
 #include <QImage>
@@ -130,13 +130,13 @@ void loadFonts()
 
 } // namespace
 
-SplashWindow::SplashWindow(Runtime& runtime, QWidget* parent)
+SplashWindow::SplashWindow(QWidget* parent)
     // A fixed dialog border without a title bar: an empty title would otherwise show the
     // application's name.
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint),
-      m_runtime(runtime), m_handOverTimer(new QTimer(this)), m_picture(paintPicture())
+      m_handOverTimer(new QTimer(this)), m_picture(paintPicture())
 {
-    setObjectName(QStringLiteral("frmSplash"));
+    setObjectName(objectNameOf(WindowId::Splash));
     setWindowTitle(QString());
     form::setFixedClientSize(this, clientWidth, clientHeight);
     if (const QScreen* display = screen())
@@ -183,6 +183,5 @@ void SplashWindow::handOver()
         return;
     m_handedOver = true;
     m_handOverTimer->stop();
-    m_runtime.showWindow(QStringLiteral("FrmDamage"));
-    m_runtime.unloadWindow(QStringLiteral("frmSplash"));
+    emit finished();
 }

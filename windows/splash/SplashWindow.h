@@ -8,13 +8,16 @@
 #include <QWidget>
 
 class QTimer;
-class Runtime;
 
 class SplashWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit SplashWindow(Runtime& runtime, QWidget* parent = nullptr);
+    explicit SplashWindow(QWidget* parent = nullptr);
+
+signals:
+    // Once, after a few seconds or at the first click: the main window takes over.
+    void finished();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -25,7 +28,6 @@ private:
     void onHandOverTimeout();
     void handOver();
 
-    Runtime& m_runtime;
     QTimer* m_handOverTimer;
     QPixmap m_picture;
     bool m_handedOver = false;

@@ -3,6 +3,7 @@
 
 #include "battle/sheet/SheetUpdates.h"
 #include "runtime/Runtime.h"
+#include "runtime/WindowId.h"
 #include "windows/common/Form.h"
 #include "windows/trainer/SheetKeeper.h"
 #include "windows/trainer/TabRow.h"
@@ -28,7 +29,7 @@ using form::Kind;
 
 // What tells the two sheets apart; everything else they share.
 struct SheetTraits {
-    const char* name;
+    WindowId id;
     const char* caption;
     const char* programmerCredit;
     const char* focusOnOpening;
@@ -36,8 +37,8 @@ struct SheetTraits {
 
 // clang-format off
 constexpr SheetTraits sheetTraits[] = {
-    {"Tab1", "Trainer 1", "The Battle Tesh team - programming of this version", "TabRow1"},
-    {"Tab2", "Trainer 2", "The Battle Tesh team - programming",                 "Text3"},
+    {WindowId::Trainer1, "Trainer 1", "The Battle Tesh team - programming of this version", "TabRow1"},
+    {WindowId::Trainer2, "Trainer 2", "The Battle Tesh team - programming",                 "Text3"},
 };
 // clang-format on
 
@@ -257,7 +258,7 @@ TrainerSheet::TrainerSheet(Runtime& runtime, Trainer trainer, QWidget* parent)
     : QWidget(parent), m_runtime(runtime), m_trainer(trainer)
 {
     const SheetTraits& traits = traitsOf(trainer);
-    setObjectName(QString::fromUtf8(traits.name));
+    setObjectName(objectNameOf(traits.id));
     setWindowTitle(QString::fromUtf8(traits.caption));
     setWindowIcon(sheetIcon());
     setFont(form::defaultFont());

@@ -6,6 +6,7 @@
 #include "battle/game/GameStats.h"
 #include "battle/classic/SpeciesTable.h"
 #include "runtime/Runtime.h"
+#include "runtime/WindowId.h"
 #include "windows/common/Form.h"
 
 #include <QCheckBox>
@@ -167,7 +168,7 @@ void chooseItem(QComboBox* list, const QString& name)
 TurnWindow::TurnWindow(Runtime& runtime, QWidget* parent)
     : QWidget(parent, Qt::Window), m_runtime(runtime)
 {
-    setObjectName(QStringLiteral("Turn"));
+    setObjectName(objectNameOf(WindowId::Turn));
     setWindowTitle(QStringLiteral("Battle Turn"));
     setFont(form::defaultFont());
     form::setFixedClientSize(this, clientWidth, clientHeight);

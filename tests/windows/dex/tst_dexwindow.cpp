@@ -50,7 +50,7 @@ void TestDexWindow::works_from_the_keyboard_alone()
     QWidget* main = show("FrmDamage");
     showActive(main);
     QTest::keyClick(main, Qt::Key_D, Qt::ControlModifier);
-    QWidget* dex = runtime().openWindow("Dex");
+    QWidget* dex = runtime().openWindow(WindowId::Dex);
     QVERIFY(dex);
     showActive(dex);
     const auto press = [](QKeyCombination keys) {
@@ -72,11 +72,11 @@ void TestDexWindow::works_from_the_keyboard_alone()
     // The menu brings the open one forward as it is, and opens a closed one afresh.
     showActive(main);
     QTest::keyClick(main, Qt::Key_D, Qt::ControlModifier);
-    QCOMPARE(runtime().openWindow("Dex"), dex);
+    QCOMPARE(runtime().openWindow(WindowId::Dex), dex);
     dex->close();
     showActive(main);
     QTest::keyClick(main, Qt::Key_D, Qt::ControlModifier);
-    QCOMPARE(text(runtime().openWindow("Dex"), "Species"), "");
+    QCOMPARE(text(runtime().openWindow(WindowId::Dex), "Species"), "");
 }
 
 QTEST_MAIN(TestDexWindow)

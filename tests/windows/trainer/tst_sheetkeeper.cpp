@@ -153,7 +153,7 @@ void TestSheetKeeper::the_last_sheets_come_back_after_closing()
     menu("mnuRestore!");
     QCOMPARE(text(sheet(), "Text5_1"), "Lapras");
     QCOMPARE(text(sheet(), "Label1"), "Active: ");
-    QVERIFY(!runtime().openWindow("Tab1"));
+    QVERIFY(!runtime().openWindow(WindowId::Trainer1));
     QCOMPARE(runtime().messages().size(), 1);
 }
 

@@ -70,7 +70,7 @@ void TestTurnWindow::works_from_the_keyboard_alone()
     QWidget* main = show("FrmDamage");
     showActive(main);
     QTest::keyClick(main, Qt::Key_B, Qt::ControlModifier);
-    QWidget* turn = runtime().openWindow("Turn");
+    QWidget* turn = runtime().openWindow(WindowId::Turn);
     QVERIFY(turn);
     showActive(turn);
     const auto press = [](QKeyCombination keys) {
@@ -90,11 +90,11 @@ void TestTurnWindow::works_from_the_keyboard_alone()
     // The menu brings the open one forward as it is, and opens a closed one afresh.
     showActive(main);
     QTest::keyClick(main, Qt::Key_B, Qt::ControlModifier);
-    QCOMPARE(runtime().openWindow("Turn"), turn);
+    QCOMPARE(runtime().openWindow(WindowId::Turn), turn);
     turn->close();
     showActive(main);
     QTest::keyClick(main, Qt::Key_B, Qt::ControlModifier);
-    QCOMPARE(text(runtime().openWindow("Turn"), "AttackerSpecies"), "Bulbasaur");
+    QCOMPARE(text(runtime().openWindow(WindowId::Turn), "AttackerSpecies"), "Bulbasaur");
 }
 
 QTEST_MAIN(TestTurnWindow)

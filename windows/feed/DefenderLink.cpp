@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "windows/trainer/DefenderLink.h"
+#include "windows/feed/DefenderLink.h"
 
 #include "runtime/Runtime.h"
 #include "windows/trainer/TrainerSheet.h"

@@ -1,0 +1,186 @@
+// SPDX-License-Identifier: MIT
+#include "windows/feed/BattleFeed.h"
+
+#include "battle/common/Conversions.h"
+#include "battle/game/GameData.h"
+#include "battle/sheet/SheetRecord.h"
+#include "runtime/Runtime.h"
+#include "windows/common/Form.h"
+#include "windows/damage/DamageWindow.h"
+#include "windows/dex/DexWindow.h"
+#include "windows/feed/DefenderLink.h"
+#include "windows/splash/SplashWindow.h"
+#include "windows/trainer/SheetKeeper.h"
+#include "windows/trainer/TrainerSheet.h"
+#include "windows/turn/TurnWindow.h"
+
+#include <QFileInfo>
+
+#include <limits>
+
+namespace {
+
+// The species as Battle Turn's lists spell it, when the page names one of the 151.
+QString turnSpecies(const battle::PageRecord& page)
+{
+    const battle::game::Species* species = battle::game::findSpeciesLoosely(page.species);
+    return species ? form::fromStd(battle::game::programNameOf(*species)) : QString();
+}
+
+} // namespace
+
+BattleFeed::BattleFeed(Runtime& runtime)
+    : m_runtime(runtime), m_defender(new DefenderLink(runtime, this))
+{
+}
+
+BattleFeed::~BattleFeed() = default;
+
+SplashWindow* BattleFeed::connect(SplashWindow* splash)
+{
+    QObject::connect(splash, &SplashWindow::finished, this, [this] {
+        m_runtime.showWindow(WindowId::Main);
+        m_runtime.unloadWindow(WindowId::Splash);
+    });
+    return splash;
+}
+
+DamageWindow* BattleFeed::connect(DamageWindow* main)
+{
+    connectWindowRequests(main);
+    QObject::connect(main, &DamageWindow::statusApplied, this, [this, main](const QString& status) {
+        m_defender->applyStatus(status, main);
+    });
+    QObject::connect(main, &DamageWindow::metronomeChoseAttack, this,
+                     [this](const QString& attack) {
+                         if (auto* turn = m_runtime.openWindowAs<TurnWindow>(WindowId::Turn))
+                             turn->setMove(attack);
+                     });
+    QObject::connect(main, &DamageWindow::teamCommandRequested, this,
+                     [this, main](int trainer, TeamCommand command) {
+                         carryOutTeamCommand(main, trainer, command);
+                     });
+    QObject::connect(main, &DamageWindow::restoreSheetsRequested, this,
+                     [this, main] { restoreSheets(main); });
+    return main;
+}
+
+void BattleFeed::connectWindowRequests(DamageWindow* main)
+{
+    // "Pokémon Tracking" shows Trainer 1 first so that Trainer 2 ends up in front.
+    QObject::connect(main, &DamageWindow::trackingRequested, this, [this] {
+        m_runtime.showWindow(WindowId::Trainer1);
+        m_runtime.showWindow(WindowId::Trainer2);
+    });
+    const auto opens = [this](WindowId id) { return [this, id] { m_runtime.showWindow(id); }; };
+    QObject::connect(main, &DamageWindow::accuracyFinderRequested, this, opens(WindowId::Accuracy));
+    QObject::connect(main, &DamageWindow::criticalFinderRequested, this, opens(WindowId::Critical));
+    QObject::connect(main, &DamageWindow::battleTurnRequested, this, opens(WindowId::Turn));
+    QObject::connect(main, &DamageWindow::dexRequested, this, opens(WindowId::Dex));
+}
+
+TrainerSheet* BattleFeed::connect(TrainerSheet* sheet)
+{
+    QObject::connect(sheet, &TrainerSheet::usedAsAttacker, this,
+                     [this, sheet](int page) { useAsAttacker(sheet, page); });
+    QObject::connect(sheet, &TrainerSheet::usedAsDefender, this,
+                     [this, sheet](int page) { useAsDefender(sheet, page); });
+    return sheet;
+}
+
+TurnWindow* BattleFeed::connect(TurnWindow* turn)
+{
+    QObject::connect(turn, &TurnWindow::damageApplied, this,
+                     [this, turn](int damage) { m_defender->applyDamage(damage, turn); });
+    return turn;
+}
+
+// The Pokédex writes into whichever main window is open when a Use button is pressed.
+DexWindow* BattleFeed::connect(DexWindow* dex)
+{
+    QObject::connect(
+        dex, &DexWindow::attackerChosen, this,
+        [this](int level, int attack, int special, const QString& type1, const QString& type2) {
+            if (auto* main = m_runtime.openWindowAs<DamageWindow>(WindowId::Main))
+                main->useAttacker(level, attack, special, type1, type2);
+        });
+    QObject::connect(
+        dex, &DexWindow::defenderChosen, this,
+        [this](int hp, int defense, int special, const QString& type1, const QString& type2) {
+            if (auto* main = m_runtime.openWindowAs<DamageWindow>(WindowId::Main))
+                main->useDefender(hp, defense, special, type1, type2);
+        });
+    return dex;
+}
+
+// Opening and pasting show the sheet first, as Pokémon Tracking does, then fill it; saving and
+// copying need a sheet that is open.
+void BattleFeed::carryOutTeamCommand(DamageWindow* main, int trainer, TeamCommand command)
+{
+    const WindowId id = trainerSheetId(trainer);
+    const bool writesSheet = command == TeamCommand::Open || command == TeamCommand::PasteText;
+    if (!writesSheet && !m_runtime.openWindow(id)) {
+        m_runtime.showMessage(main, tr("Trainer %1's sheet is not open; open it "
+                                       "with Pokémon Tracking first.")
+                                        .arg(trainer));
+        return;
+    }
+    auto* sheet = m_runtime.showWindowAs<TrainerSheet>(id);
+    if (!sheet)
+        return;
+    SheetKeeper& keeper = sheet->keeper();
+    switch (command) {
+    case TeamCommand::Open:
+        keeper.openFile();
+        break;
+    case TeamCommand::SaveAs:
+        keeper.saveFileAs();
+        break;
+    case TeamCommand::PasteText:
+        keeper.pasteTeamText();
+        break;
+    case TeamCommand::CopyText:
+        keeper.copyTeamText();
+        break;
+    }
+}
+
+void BattleFeed::restoreSheets(DamageWindow* main)
+{
+    bool restored = false;
+    for (int trainer = 1; trainer <= 2; ++trainer) {
+        if (!QFileInfo::exists(SheetKeeper::autosavePath(m_runtime, trainer)))
+            continue;
+        if (auto* sheet = m_runtime.showWindowAs<TrainerSheet>(trainerSheetId(trainer)))
+            restored = sheet->keeper().restoreAutosave() || restored;
+    }
+    if (!restored)
+        m_runtime.showMessage(main, tr("No sheet has been kept yet."));
+}
+
+// A page feeds the main window's figures and Battle Turn's species and current HP; what the
+// page leaves empty stays as it is.
+void BattleFeed::useAsAttacker(TrainerSheet* sheet, int page)
+{
+    const battle::PageRecord record = sheet->pageRecord(page);
+    if (auto* main = m_runtime.openWindowAs<DamageWindow>(WindowId::Main))
+        main->useSheetAttacker(record);
+    auto* turn = m_runtime.openWindowAs<TurnWindow>(WindowId::Turn);
+    if (turn && !turnSpecies(record).isEmpty())
+        turn->setAttackerSpecies(turnSpecies(record));
+}
+
+void BattleFeed::useAsDefender(TrainerSheet* sheet, int page)
+{
+    const battle::PageRecord record = sheet->pageRecord(page);
+    m_defender->remember(sheet, page);
+    if (auto* main = m_runtime.openWindowAs<DamageWindow>(WindowId::Main))
+        main->useSheetDefender(record);
+    if (auto* turn = m_runtime.openWindowAs<TurnWindow>(WindowId::Turn)) {
+        if (!turnSpecies(record).isEmpty())
+            turn->setDefenderSpecies(turnSpecies(record));
+        const std::optional<double> hp = battle::textToNumber(record.hp);
+        if (hp && *hp >= 0 && *hp <= std::numeric_limits<int>::max())
+            turn->setDefenderHp(static_cast<int>(*hp));
+    }
+}

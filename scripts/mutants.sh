@@ -113,6 +113,11 @@ fault "sheet file: a newer version is read"          battle/sheet/SheetFile.cpp 
 fault "team text: IVs are taken as DVs"              battle/sheet/TeamText.cpp 's/std::min\(iv, 31\) \/ 2/std::min(iv, 15)/'
 fault "metronome: Struggle can be called"            battle/game/Metronome.cpp 's/ && move.name != "Struggle"//'
 fault "sheet updates: HP goes below 0"               battle/sheet/SheetUpdates.cpp 's/std::max\(0.0, \*current - damage\)/*current - damage/'
+fault "save file: the checksum is not inverted"     battle/save/SaveFile.cpp 's/return ~sum & 0xFF;/return sum & 0xFF;/'
+fault "save file: index 0x2A is Starmie"           battle/save/SaveFile.cpp 's/\{0x2A, 122\}/{0x2A, 121}/'
+fault "save file: PP Ups from bits 5 and 6"        battle/save/SaveFile.cpp 's/ppUpShift = 6/ppUpShift = 5/'
+fault "save file: 0xF5 reads as the male sign"    battle/save/SaveFile.cpp 's/",",   "♀"/",",   "♂"/'
+fault "save file: the Japanese checksum misplaced" battle/save/SaveFile.cpp 's/japaneseChecksumAt = 0x3594/japaneseChecksumAt = 0x3593/'
 fault "defender link: a closed sheet is written"     windows/trainer/DefenderLink.cpp 's/if \(!m_sheet \|\| !m_sheet->isVisible\(\)\)/if (!m_sheet)/'
 fault "main window: a sheet attacker ignores Special" windows/damage/DamageWindow.cpp 's/chosenAttackIsSpecial\(\) \? page.specialAttack : page.attack/page.attack/'
 

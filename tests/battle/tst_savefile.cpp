@@ -203,36 +203,24 @@ void TestSaveFile::oddities_are_read_and_noted_data()
     QTest::addColumn<QString>("note");
     QTest::addColumn<QString>("species"); // of the first page
     constexpr std::size_t first = 0x2F34;
-    QTest::newRow("MissingNo.") << redWith({{first, 0x1F}, {0x2F2D, 0x1F}}) << "0x1F is a glitch"
-                                << "";
-    QTest::newRow("list and Pokémon disagree") << redWith({{0x2F2D, 0x2B}})
-                                               << "names the species "
-                                                  "index 0x2B"
-                                               << "Mr. Mime";
-    QTest::newRow("level 0") << redWith({{first + 0x21, 0}}) << "level 0 is outside"
-                             << "Mr. Mime";
-    QTest::newRow("level 101") << redWith({{first + 0x21, 101}}) << "level 101 is outside"
-                               << "Mr. Mime";
-    QTest::newRow("HP above maximum")
-        << redWith({{first + 1, 1}}) << "356 HP is above the maximum 113"
-        << "Mr. Mime";
-    QTest::newRow("move 166") << redWith({{first + 8, 166}}) << "unknown number 166"
-                              << "Mr. Mime";
-    QTest::newRow("poisoned and paralysed") << redWith({{first + 4, 0x48}}) << "no single condition"
-                                            << "Mr. Mime";
-    QTest::newRow("Bird type") << redWith({{first + 5, 0x06}}) << "0x06 names no type"
-                               << "Mr. Mime";
-    QTest::newRow("PP above maximum") << redWith({{first + 0x1D, 0xFF}}) << "Psychic has 63 PP"
-                                      << "Mr. Mime";
-    QTest::newRow("unknown character") << redWith({{0x307F, 0x30}}) << "cannot show (0x30)"
-                                       << "Mr. Mime";
-    QTest::newRow("0x00 ends a name") << redWith({{0x307F, 0x00}}) << "ends with 0x00"
-                                      << "Mr. Mime";
+    const QString mime = QStringLiteral("Mr. Mime");
+    // clang-format off
+    QTest::newRow("MissingNo.")             << redWith({{first, 0x1F}, {0x2F2D, 0x1F}}) << "0x1F is a glitch"              << "";
+    QTest::newRow("list, Pokémon disagree") << redWith({{0x2F2D, 0x2B}})         << "names the species index 0x2B"  << mime;
+    QTest::newRow("level 0")                << redWith({{first + 0x21, 0}})      << "level 0 is outside"            << mime;
+    QTest::newRow("level 101")              << redWith({{first + 0x21, 101}})    << "level 101 is outside"          << mime;
+    QTest::newRow("HP above maximum")       << redWith({{first + 1, 1}})         << "356 HP is above the maximum 113" << mime;
+    QTest::newRow("move 166")               << redWith({{first + 8, 166}})       << "unknown number 166"            << mime;
+    QTest::newRow("poisoned and paralysed") << redWith({{first + 4, 0x48}})      << "no single condition"           << mime;
+    QTest::newRow("Bird type")              << redWith({{first + 5, 0x06}})      << "0x06 names no type"            << mime;
+    QTest::newRow("PP above maximum")       << redWith({{first + 0x1D, 0xFF}})   << "Psychic has 63 PP"             << mime;
+    QTest::newRow("unknown character")      << redWith({{0x307F, 0x30}})         << "cannot show (0x30)"            << mime;
+    QTest::newRow("0x00 ends a name")       << redWith({{0x307F, 0x00}})         << "ends with 0x00"                << mime;
+    // clang-format on
     Mon unended = mrMime;
     unended.nickname = "MRMIMEMIMES";
     QTest::newRow("nickname without end mark")
-        << bytes(savewriter::englishSave("RED", {unended})) << "all 11 characters"
-        << "Mr. Mime";
+        << bytes(savewriter::englishSave("RED", {unended})) << "all 11 characters" << mime;
 }
 
 void TestSaveFile::oddities_are_read_and_noted()

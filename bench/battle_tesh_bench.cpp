@@ -5,6 +5,7 @@
 
 #include "Report.h"
 #include "app/Startup.h"
+#include "battle/save/SaveFile.h"
 #include "runtime/QtRuntime.h"
 #include "windows/trainer/SheetKeeper.h"
 #include "windows/trainer/TrainerSheet.h"
@@ -44,6 +45,7 @@ constexpr double finderBoundMs = 20;
 constexpr double trackingBoundMs = 50;
 constexpr double handlerBoundMs = 2;
 constexpr double sheetFileBoundMs = 50;
+constexpr double saveFileBoundMs = 5;
 
 QElapsedTimer benchClock;
 
@@ -559,6 +561,43 @@ SheetFileTimes timeSheetFiles(QtRuntime& runtime)
     return times;
 }
 
+// A game save with a full party of six named Pikachu, each with four moves, its checksum good.
+std::string fullPartySave()
+{
+    using namespace std::string_view_literals;
+    std::string save(0x8000, '\0');
+    const auto put = [&save](std::size_t at, std::string_view bytes) {
+        save.replace(at, bytes.size(), bytes);
+    };
+    put(0x2598, "\x91\xA4\xA3\x50"sv); // "Red"
+    put(0x2F2C, "\x06\x54\x54\x54\x54\x54\x54\xFF"sv);
+    for (std::size_t slot = 0; slot < 6; ++slot) {
+        const std::size_t mon = 0x2F34 + 44 * slot;
+        put(mon, "\x54\x00\x64\x00\x00\x17\x17\xA3\x54\x2D\x62\x56"sv);
+        put(mon + 0x1D, "\xDE\x28\x1E\x14\x32\x00\x64\x00\x50\x00\x40\x00\x70\x00\x50"sv);
+        put(0x307E + 11 * slot, "\x8F\x88\x8A\x80\x82\x87\x94\x50"sv); // "PIKACHU"
+    }
+    put(0x30C1, "\xFF"sv);
+    int sum = 0;
+    for (std::size_t at = 0x2598; at < 0x3523; ++at)
+        sum += static_cast<unsigned char>(save[at]);
+    save[0x3523] = static_cast<char>(~sum & 0xFF);
+    return save;
+}
+
+// Reading the save and filling a sheet from it, as the import does before showing the sheet.
+std::vector<double> timeSaveFileReads()
+{
+    const std::string save = fullPartySave();
+    return timeHandler([&save](int) {
+        const battle::save::SaveFileResult read = battle::save::readSaveFile(save);
+        if (!read.party || read.party->pokemon.size() != 6 || !read.party->notes.empty())
+            giveUp(QStringLiteral("the bench's save was not read whole"));
+        if (battle::save::sheetFromParty(*read.party).sheet.activePage != 1)
+            giveUp(QStringLiteral("the bench's save filled no sheet"));
+    });
+}
+
 bool reportMedian(const char* figure, const std::vector<double>& samples, double bound)
 {
     const double median = bench::median(samples);
@@ -596,6 +635,7 @@ int main(int argc, char* argv[])
         timeOpening(program, find<QAction>(main, "mnuTurn"), {WindowId::Turn});
     const HandlerTimes handlers = timeHandlers(program.runtime);
     const SheetFileTimes sheetFiles = timeSheetFiles(program.runtime);
+    const std::vector<double> saveFileReads = timeSaveFileReads();
     if (program.guard.boxesSeen() > 0)
         giveUp(QStringLiteral("%1 message boxes appeared").arg(program.guard.boxesSeen()));
 
@@ -635,5 +675,6 @@ int main(int argc, char* argv[])
     held &= reportHandler("handler: Metronome", handlers.metronome);
     held &= reportHandler("handler: Use as Defender (sheet page)", handlers.useDefender);
     held &= reportHandler("handler: Roll, then Apply to Sheet", handlers.applyDamage);
+    held &= reportMedian("game save read, six Pokemon", saveFileReads, saveFileBoundMs);
     return held ? 0 : 1;
 }

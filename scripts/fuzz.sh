@@ -14,7 +14,7 @@ cmake --build "$build_dir" -j"$(nproc)"
 
 failed=0
 passed=0
-for target in text_to_number damage lookups verdicts sheetfile teamtext; do
+for target in text_to_number damage lookups verdicts sheetfile teamtext savefile; do
     # New inputs go to a scratch corpus so the committed seeds stay small.
     work="$build_dir/corpus-work/$target"
     mkdir -p "$work"

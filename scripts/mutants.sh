@@ -123,7 +123,7 @@ fault "runtime: a save writes over the file in place"  runtime/Runtime.cpp 's/QS
 
 fault "game stats: stage +1 gives 14/10"              battle/game/GameStats.cpp 's/\{15, 10\}, \{2, 1\}/{14, 10}, {2, 1}/'
 fault "game turn: Slash crits as often as others"    battle/game/GameTurn.cpp 's/std::min\(highestAccuracy, 8 \* threshold\)/threshold/'
-fault "game turn: OHKO ignores Speed"                battle/game/GameTurn.cpp 's/in.attacker.stats.speed < in.defender.stats.speed/false/'
+fault "game turn: OHKO ignores Speed"                battle/game/GameTurn.cpp 's/battleSpeed\(in.defender.stats.speed, in.defenderSpeedStage, in.defenderParalyzed\)\)/0)/'
 fault "json: control characters pass in strings"     battle/sheet/Json.cpp 's/if \(c < 0x20\)/if (c < 0x09)/'
 fault "sheet file: a newer version is read"          battle/sheet/SheetFile.cpp 's/if \(\*version > sheetFormatVersion\)/if (*version > sheetFormatVersion + 1)/'
 fault "team text: IVs are taken as DVs"              battle/sheet/TeamText.cpp 's/std::min\(iv, 31\) \/ 2/std::min(iv, 15)/'

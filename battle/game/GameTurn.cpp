@@ -219,7 +219,8 @@ std::string percentText(double fraction)
     return wholeText(tenths / 10) + "." + wholeText(tenths % 10) + " %";
 }
 
-// Sums of many small chances land a hair off 0 and 1; closer than this counts as exact.
+// Sums of many chances land a hair below 1 where the true figure is 1; closer than this counts as
+// certain.
 constexpr double certainty = 1e-12;
 
 int strikesFromDraw(const Move& move, float draw)
@@ -327,7 +328,7 @@ std::string chanceText(int in256)
 
 std::string probabilityText(double chance)
 {
-    if (chance <= certainty)
+    if (chance <= 0) // only ever summed from positive parts: a true 0 is exact
         return "0.0 %";
     if (chance >= 1 - certainty)
         return "100.0 %";

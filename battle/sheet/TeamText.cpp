@@ -267,8 +267,10 @@ std::string writeTeamText(const SheetRecord& sheet)
         const std::string_view nickname = trim(page.nickname);
         if (!out.empty())
             out += '\n';
-        out += nickname.empty() || nickname == name ? name : text(nickname) + " (" + name + ")";
-        out += '\n';
+        const std::string header =
+            nickname.empty() || nickname == name ? name : text(nickname) + " (" + name + ")";
+        // The item follows the last " @ ": a nickname holding one needs an item after it.
+        out += header + (header.find(" @ ") == std::string::npos ? "\n" : " @ No Item\n");
         if (species) {
             if (const int level = levelOf(*species, page); level != game::maxLevel)
                 out += "Level: " + std::to_string(level) + '\n';

@@ -245,6 +245,8 @@ void TestTeamFiles::team_text_reports_what_it_cannot_use_and_exports_the_communi
     pasted.pages[2] = readTeamText("Raichu\n- Surf\n").pages.at(0);
     QCOMPARE(writeTeamText(pasted), std::string("Pikachu\nLevel: 50\n- Surf\n\nRaichu\n- Surf\n"));
     QCOMPARE(readTeamText(writeTeamText(pasted)).pages.at(0).hp, pasted.pages[0].hp);
+    pasted.pages[0] = readTeamText("Zap @ Home (Zapdos) @ Magnet\n").pages.at(0);
+    QCOMPARE(readTeamText(writeTeamText(pasted)).pages.at(0).nickname, "Zap @ Home");
 }
 
 QTEST_GUILESS_MAIN(TestTeamFiles)

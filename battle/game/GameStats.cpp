@@ -137,10 +137,11 @@ BattleStats battleStats(const Stats& stats, const Stages& stages, const Conditio
         figures.attack = withinStatRange(figures.attack / 2);
     if (conditions.paralyzed)
         figures.speed = withinStatRange(figures.speed / 4);
+    // The screens double past the 999 ceiling, as the game's damage routine does.
     if (conditions.reflect)
-        figures.defense = withinStatRange(figures.defense * 2);
+        figures.defense *= 2;
     if (conditions.lightScreen)
-        figures.special = withinStatRange(figures.special * 2);
+        figures.special *= 2;
     return figures;
 }
 

@@ -72,8 +72,8 @@ int scaleByStage(int value, int stage);
 // The stat times its stage's ratio, floored, within 1…999.
 int applyStage(int stat, int stage);
 
-// Stages first; then burn halves Attack, paralysis quarters Speed, Reflect doubles Defense and
-// Light Screen Special, each floored and kept within 1…999.
+// Stages first; then burn halves Attack and paralysis quarters Speed, floored and kept within
+// 1…999; Reflect doubles Defense and Light Screen Special with no ceiling.
 BattleStats battleStats(const Stats& stats, const Stages& stages, const Conditions& conditions);
 
 // The screens guard only the side that is hit: an attacker's figures leave them out.

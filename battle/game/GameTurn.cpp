@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "battle/game/GameTurn.h"
 
+#include "battle/game/TypeMatchups.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -70,8 +72,6 @@ int damageBeforeRoll(const TurnInputs& in, bool critical)
         if (in.burned && !special)
             attack /= 2;
     }
-    if (halvesDefense(move))
-        defense /= 2;
     // The screen doubles here, past the stats' 999 ceiling: only the byte scaling below limits it.
     if (!critical && in.screen)
         defense *= 2;
@@ -79,6 +79,9 @@ int damageBeforeRoll(const TurnInputs& in, bool critical)
         attack = attack / 4 % 256;
         defense = defense / 4 % 256;
     }
+    // Explosion halves what the scaling left, so a Defense of 256–511 is quartered first.
+    if (halvesDefense(move))
+        defense /= 2;
     attack = std::max(attack, 1);
     defense = std::max(defense, 1);
 
@@ -88,17 +91,15 @@ int damageBeforeRoll(const TurnInputs& in, bool critical)
     if (move.type == attacker.type1 || (attacker.type2 && move.type == *attacker.type2))
         damage += damage / 2;
     const Species& defender = *in.defender.species;
-    damage = damage * typeEffectTenths(move.type, defender.type1) / 10;
-    if (defender.type2)
-        damage = damage * typeEffectTenths(move.type, *defender.type2) / 10;
-    return damage;
+    return applyTypeMatchups(damage, move.type, defender.type1, defender.type2);
 }
 
+// None when the types leave no damage: the game then counts the move as missed.
 std::vector<int> formulaRolls(const TurnInputs& in, bool critical)
 {
-    if (isImmune(*in.move, *in.defender.species))
-        return {0};
     const int damage = damageBeforeRoll(in, critical);
+    if (damage == 0)
+        return {};
     std::vector<int> rolls;
     for (int roll = lowestRoll; roll <= highestRoll; ++roll)
         rolls.push_back(damage > 1 ? damage * roll / highestRoll : damage);
@@ -123,7 +124,9 @@ std::vector<int> fixedRolls(const TurnInputs& in)
         return rolls;
     }
     case FixedDamage::OneHitKo:
-        return {isImmune(*in.move, *in.defender.species) ? 0 : in.defenderHp};
+        if (isImmune(*in.move, *in.defender.species))
+            return {};
+        return {in.defenderHp};
     case FixedDamage::None:
         break;
     }
@@ -136,6 +139,10 @@ using Distribution = std::vector<double>;
 void addStrikes(Distribution& use, const std::vector<int>& rolls, std::span<const Strikes> strikes,
                 double weight, int hp)
 {
+    if (rolls.empty()) { // no effect: as a miss
+        use[0] += weight;
+        return;
+    }
     const double perRoll = weight / static_cast<double>(rolls.size()) / 8.0;
     for (const int roll : rolls) {
         for (const Strikes& s : strikes)
@@ -212,6 +219,10 @@ std::string percentText(double fraction)
     return wholeText(tenths / 10) + "." + wholeText(tenths % 10) + " %";
 }
 
+// Sums of many chances land a hair below 1 where the true figure is 1; closer than this counts as
+// certain.
+constexpr double certainty = 1e-12;
+
 int strikesFromDraw(const Move& move, float draw)
 {
     int eighth = static_cast<int>(draw * 8);
@@ -225,12 +236,19 @@ int strikesFromDraw(const Move& move, float draw)
 
 } // namespace
 
+int battleSpeed(int speed, int stage, bool paralyzed)
+{
+    return battleStats({.speed = speed}, {.speed = stage}, {.paralyzed = paralyzed}).speed;
+}
+
 int hitChanceIn256(const TurnInputs& in)
 {
     const Move& move = *in.move;
     if (!move.accuracy)
         return byteOutcomes;
-    if (move.fixed == FixedDamage::OneHitKo && in.attacker.stats.speed < in.defender.stats.speed)
+    if (move.fixed == FixedDamage::OneHitKo &&
+        battleSpeed(in.attacker.stats.speed, in.attackerSpeedStage, in.attackerParalyzed) <
+            battleSpeed(in.defender.stats.speed, in.defenderSpeedStage, in.defenderParalyzed))
         return 0;
     int chance = *move.accuracy * highestAccuracy / 100;
     chance = std::max(1, scaleByStage(chance, in.accuracyStage));
@@ -293,6 +311,8 @@ TurnOutcome rollTurn(const TurnInputs& in, const TurnFigures& figures, const Dra
     if (!figures.damaging)
         return {Result::NoDamage, 1, 0};
     const std::vector<int>& rolls = critical ? figures.criticalRolls : figures.normalRolls;
+    if (rolls.empty())
+        return {Result::NoEffect, 0, 0};
     const auto index =
         std::min(static_cast<std::size_t>(rollDraw * rolls.size()), rolls.size() - 1);
     return {critical ? Result::CriticalHit : Result::Hit, strikes, rolls[index] * strikes};
@@ -300,7 +320,32 @@ TurnOutcome rollTurn(const TurnInputs& in, const TurnFigures& figures, const Dra
 
 std::string chanceText(int in256)
 {
-    return percentText(in256 / double(byteOutcomes));
+    const std::string text = probabilityText(in256 / double(byteOutcomes));
+    if (in256 <= 0 || in256 >= byteOutcomes)
+        return text;
+    return text + " (" + wholeText(in256) + "/" + wholeText(byteOutcomes) + ")";
+}
+
+std::string probabilityText(double chance)
+{
+    if (chance <= 0) // only ever summed from positive parts: a true 0 is exact
+        return "0.0 %";
+    if (chance >= 1 - certainty)
+        return "100.0 %";
+    const std::string text = percentText(chance);
+    if (text == "0.0 %")
+        return "< 0.1 %";
+    if (text == "100.0 %")
+        return "> 99.9 %";
+    return text;
+}
+
+std::string hitText(const TurnFigures& figures, bool critical)
+{
+    if (!figures.damaging)
+        return std::string(noDamageText);
+    const std::vector<int>& rolls = critical ? figures.criticalRolls : figures.normalRolls;
+    return rolls.empty() ? std::string(noEffectText) : rollsText(rolls);
 }
 
 std::string rollsText(const std::vector<int>& rolls)
@@ -317,6 +362,8 @@ std::string rangeText(const TurnFigures& figures, int defenderHp)
 {
     if (!figures.damaging)
         return std::string(noDamageText);
+    if (figures.normalRolls.empty())
+        return std::string(noEffectText);
     const int low = figures.normalRolls.front() * figures.minStrikes;
     const int high = figures.normalRolls.back() * figures.maxStrikes;
     const double hp = std::max(1, defenderHp);
@@ -335,7 +382,7 @@ std::string koText(const TurnFigures& figures)
     std::string text;
     for (std::size_t n = 0; n < figures.koWithin.size(); ++n)
         text += (n ? ", " : "") + wholeText(static_cast<long long>(n) + 1) + ": " +
-                percentText(figures.koWithin[n]);
+                probabilityText(figures.koWithin[n]);
     return text;
 }
 
@@ -346,6 +393,8 @@ std::string outcomeText(const TurnOutcome& outcome)
         return "Missed";
     case Result::NoDamage:
         return "Hit";
+    case Result::NoEffect:
+        return std::string(noEffectText);
     case Result::Hit:
     case Result::CriticalHit:
         break;

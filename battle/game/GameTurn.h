@@ -33,14 +33,21 @@ struct TurnInputs {
     bool burned = false;
     bool screen = false; // Reflect or Light Screen, whichever the move's class meets
     int defenderHp = 1;  // current HP
+    // Only one-hit KO moves look at Speed: the in-battle figures decide whether they can hit.
+    int attackerSpeedStage = 0;
+    int defenderSpeedStage = 0;
+    bool attackerParalyzed = false; // quarters Speed
+    bool defenderParalyzed = false;
 };
 
 // Chances out of 256 are exact: the games roll a byte against them.
 inline constexpr int byteOutcomes = 256;
 
 struct TurnFigures {
-    bool damaging = false;          // false: the move deals no damage at all
-    std::vector<int> normalRolls;   // one strike's equally likely amounts, ascending
+    bool damaging = false; // false: the move deals no damage at all
+    // One strike's equally likely amounts, ascending. Empty for a damaging move whose types bring
+    // the damage to 0 or meet an immune defender: the game counts that as a miss.
+    std::vector<int> normalRolls;
     std::vector<int> criticalRolls; // the same for a critical hit
     int minStrikes = 1;             // strikes per use: 1, 2, or 2…5
     int maxStrikes = 1;
@@ -51,12 +58,13 @@ struct TurnFigures {
 
 TurnFigures computeTurn(const TurnInputs& inputs);
 
-// Out of 256. One-hit KO moves miss a faster defender; Swift never misses (256).
+// Out of 256. One-hit KO moves miss a defender faster in battle; Swift never misses (256).
 int hitChanceIn256(const TurnInputs& inputs);
 // Out of 256, from the species' base Speed; none where a critical hit changes nothing.
 int criticalChanceIn256(const Species& attacker, const Move& move);
 
-enum class Result { Missed, Hit, CriticalHit, NoDamage };
+// NoEffect: the hit met an immunity or types took all its damage, which the game counts a miss.
+enum class Result { Missed, Hit, CriticalHit, NoDamage, NoEffect };
 
 struct TurnOutcome {
     Result result = Result::Missed;
@@ -69,12 +77,18 @@ struct TurnOutcome {
 inline constexpr int drawsPerTurn = 4;
 TurnOutcome rollTurn(const TurnInputs& inputs, const TurnFigures& figures, const DrawSource& draw);
 
-// The texts the window shows.
-std::string chanceText(int in256);                                 // "99.6 %"
+// The Speed a one-hit KO move compares: its stage, then paralysis.
+int battleSpeed(int speed, int stage, bool paralyzed);
+
+// The texts the window shows. No chance short of certain shows as 0 or 100 %.
+std::string chanceText(int in256);                                 // "99.6 % (255/256)"
+std::string probabilityText(double chance);                        // "> 99.9 %", "12.5 %"
 std::string rollsText(const std::vector<int>& rolls);              // "84, 85, 85, …"
+std::string hitText(const TurnFigures& figures, bool critical);    // the rolls, or why none
 std::string rangeText(const TurnFigures& figures, int defenderHp); // "84–99 (27.2–32.0 %)"
 std::string koText(const TurnFigures& figures);                    // "1: 0.0 %, 2: 12.5 %, …"
 std::string outcomeText(const TurnOutcome& outcome);
 inline constexpr std::string_view noDamageText = "No damage";
+inline constexpr std::string_view noEffectText = "No effect";
 
 } // namespace battle::game

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdlib>
 #include <optional>
 
 namespace battle {
@@ -62,24 +63,24 @@ struct Entry {
     std::vector<const Move*> moves;
 };
 
-// "Nickname (Species) (M) @ Item": the species, and the nickname when there is one.
+// "Nickname (Species) (M) @ Item" as the format splits it: the item after the last " @ ", then a
+// gender mark, then the species in the last " (…)" closing the line; names may hold "@" and "(".
 std::optional<Entry> readHeader(std::string_view line)
 {
-    if (const std::size_t item = line.find('@'); item != std::string_view::npos)
-        line = trim(line.substr(0, item));
-    for (std::string_view gender : {"(M)", "(F)"}) {
+    if (const std::size_t item = line.rfind(" @ "); item != std::string_view::npos)
+        line = line.substr(0, item);
+    for (std::string_view gender : {" (M)", " (F)"}) {
         if (line.ends_with(gender))
-            line = trim(line.substr(0, line.size() - gender.size()));
+            line.remove_suffix(gender.size());
     }
     Entry entry;
-    const std::size_t open = line.rfind('(');
-    if (line.ends_with(')') && open != std::string_view::npos && open > 0) {
-        entry.species = game::findSpeciesLoosely(line.substr(open + 1, line.size() - open - 2));
-        if (entry.species)
-            entry.nickname = std::string(trim(line.substr(0, open)));
-    }
-    if (!entry.species)
+    const std::size_t open = line.rfind(" (");
+    if (line.ends_with(')') && open != std::string_view::npos) {
+        entry.species = game::findSpeciesLoosely(line.substr(open + 2, line.size() - open - 3));
+        entry.nickname = std::string(trim(line.substr(0, open)));
+    } else {
         entry.species = game::findSpeciesLoosely(line);
+    }
     if (!entry.species)
         return std::nullopt;
     if (entry.nickname == entry.species->name)
@@ -104,9 +105,10 @@ template <typename Apply> bool readSpread(std::string_view spread, Apply apply)
     return true;
 }
 
+// The format counts every IV the line leaves out as 31.
 bool readIvs(Entry& entry, std::string_view spread)
 {
-    game::Dvs dvs = entry.dvs;
+    game::Dvs dvs{game::maxDv, game::maxDv, game::maxDv, game::maxDv};
     const bool read = readSpread(spread, [&dvs](int iv, std::string_view stat) {
         const int dv = std::min(iv, 31) / 2;
         if (stat == "Atk")
@@ -126,9 +128,10 @@ bool readIvs(Entry& entry, std::string_view spread)
     return read;
 }
 
+// The format counts every EV the line leaves out as 0.
 bool readEvs(Entry& entry, std::string_view spread)
 {
-    game::StatExp statExp = entry.statExp;
+    game::StatExp statExp{};
     const bool read = readSpread(spread, [&statExp](int ev, std::string_view stat) {
         // The bonus is ⌊EV ÷ 4⌋ where the game has ⌊⌈√stat experience⌉ ÷ 4⌋.
         const int bonusRoot = std::min(ev, 255);
@@ -222,6 +225,34 @@ PageRecord fillPage(const Entry& entry)
     return page;
 }
 
+// The sheet keeps stats, not levels: the level whose stats, with the reader's defaults for DVs
+// and stat experience, come nearest the page's (the highest on a tie), so a pasted team comes
+// back at its level.
+int levelOf(const Species& species, const PageRecord& page)
+{
+    const std::optional<int> figures[] = {wholeNumber(page.hpMaximum), wholeNumber(page.attack),
+                                          wholeNumber(page.defense), wholeNumber(page.speed),
+                                          wholeNumber(page.specialAttack)};
+    const Entry defaults;
+    int best = game::maxLevel;
+    long long bestDistance = -1;
+    for (int level = game::maxLevel; level >= game::minLevel; --level) {
+        const game::Stats stats =
+            game::computeStats(species.base, defaults.dvs, defaults.statExp, level);
+        const int computed[] = {stats.hp, stats.attack, stats.defense, stats.speed, stats.special};
+        long long distance = 0;
+        for (std::size_t i = 0; i < std::size(computed); ++i) {
+            if (figures[i])
+                distance += std::abs(static_cast<long long>(*figures[i]) - computed[i]);
+        }
+        if (bestDistance < 0 || distance < bestDistance) {
+            best = level;
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
 } // namespace
 
 std::string writeTeamText(const SheetRecord& sheet)
@@ -236,8 +267,14 @@ std::string writeTeamText(const SheetRecord& sheet)
         const std::string_view nickname = trim(page.nickname);
         if (!out.empty())
             out += '\n';
-        out += nickname.empty() || nickname == name ? name : text(nickname) + " (" + name + ")";
-        out += '\n';
+        const std::string header =
+            nickname.empty() || nickname == name ? name : text(nickname) + " (" + name + ")";
+        // The item follows the last " @ ": a nickname holding one needs an item after it.
+        out += header + (header.find(" @ ") == std::string::npos ? "\n" : " @ No Item\n");
+        if (species) {
+            if (const int level = levelOf(*species, page); level != game::maxLevel)
+                out += "Level: " + std::to_string(level) + '\n';
+        }
         for (const AttackRecord& attack : page.attacks) {
             if (!isNamedAttack(attack.name))
                 continue;
@@ -250,6 +287,9 @@ std::string writeTeamText(const SheetRecord& sheet)
 
 TeamImport readTeamText(std::string_view text)
 {
+    constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
+    if (text.starts_with(byteOrderMark))
+        text.remove_prefix(byteOrderMark.size());
     TeamImport result;
     std::optional<Entry> entry;
     bool inBlock = false;

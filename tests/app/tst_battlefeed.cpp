@@ -86,6 +86,15 @@ void TestBattleFeed::metronome_calls_every_move_but_itself_and_struggle()
         QVERIFY(move->name != "Metronome" && move->name != "Struggle");
     QCOMPARE(battle::game::metronomePick(0.0f).name, std::string_view("Pound"));
     QCOMPARE(&battle::game::metronomePick(std::nextafter(1.0f, 0.0f)), moves.back());
+    // Each one it calls reaches an open Battle Turn, spelt there as the attack list spells it.
+    const QWidget* turn = show(QStringLiteral("Turn"));
+    for (const battle::game::Move* move : moves) {
+        const QString name = QString::fromUtf8(move->name.data(), qsizetype(move->name.size()));
+        runtime().scriptDraws({drawFor(name)});
+        step(m_main, "mnuMetronome!");
+        const std::string shown = text(turn, "Move").toStdString();
+        QVERIFY2(battle::game::moveForProgramName(shown) == move, qPrintable(name));
+    }
 }
 
 void TestBattleFeed::metronome_chooses_as_the_user_would_data()

@@ -158,7 +158,7 @@ void TestGameData::rules_data()
     row("lowered to 0 keeps 1",           "battle 3/1/2/1 -6/-6/-6/-1",          "1/1/1/1");
     row("each condition its own stat",    "battle 101/278/318/406 0/0/0/0 BPRL", "50/556/79/812");
     row("the stage before the burn",      "battle 100/100/100/100 2/0/0/0 B",    "100/100/100/100");
-    row("screens stop at 999",            "battle 100/600/100/406 0/0/0/1 RL",   "100/999/100/999");
+    row("screens double past 999",        "battle 100/600/100/406 0/0/0/1 RL",   "100/1200/100/1218");
     row("halving 1 keeps 1",              "battle 1/100/3/100 0/0/0/0 BP",       "1/100/1/100");
     // clang-format on
 }

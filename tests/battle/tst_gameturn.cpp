@@ -42,6 +42,12 @@ class TestGameTurn : public QObject {
 private slots:
     void rolls_match_the_reference_data();
     void rolls_match_the_reference();
+    void game_rules_data();
+    void game_rules();
+    void one_hit_ko_compares_battle_speeds_data();
+    void one_hit_ko_compares_battle_speeds();
+    void chances_are_never_rounded_to_certainty_data();
+    void chances_are_never_rounded_to_certainty();
     void hit_and_critical_chances_data();
     void hit_and_critical_chances();
     void ko_odds_data();
@@ -71,8 +77,126 @@ void TestGameTurn::rolls_match_the_reference()
     QVERIFY(inputs.move);
     const TurnFigures figures = computeTurn(inputs);
     if (c.normalRolls != "-")
-        QCOMPARE(QString::fromStdString(rollsText(figures.normalRolls)), c.normalRolls);
-    QCOMPARE(QString::fromStdString(rollsText(figures.criticalRolls)), c.criticalRolls);
+        QCOMPARE(QString::fromStdString(hitText(figures, false)), c.normalRolls);
+    QCOMPARE(QString::fromStdString(hitText(figures, true)), c.criticalRolls);
+}
+
+// Derived by hand from the games' rules where the peer calculator departs from them: each comment
+// gives the stats (Maximum preset), the damage before the random factor and the rows of the
+// games' matchup list (by number) in the order they apply; a critical hit doubles the level.
+void TestGameTurn::game_rules_data()
+{
+    QTest::addColumn<QString>("attacker");
+    QTest::addColumn<int>("attackerLevel");
+    QTest::addColumn<QString>("defender");
+    QTest::addColumn<int>("defenderLevel");
+    QTest::addColumn<QString>("move");
+    QTest::addColumn<QString>("normal"); // lowest–highest roll
+    QTest::addColumn<QString>("critical");
+    // clang-format off
+    // Spc 161 on Spc 151: 69 (same type); row 25 x2 = 138, row 79 x0.5 = 69. Critical 130: 260, 130.
+    QTest::newRow("weakness row first: Electric on Dragonite") << "Jolteon"   <<  50 << "Dragonite"  <<  50 << "Thunderbolt" << "58–69"     << "110–130";
+    // Atk 139 on Def 111: 55 (same type); row 44 x0.5 = 27, row 46 x2 = 54. Critical 105: 52, 104.
+    QTest::newRow("resistance row first: Poison on Venomoth") << "Arbok"      <<  51 << "Venomoth"   <<  50 << "Sludge"      << "45–54"     << "88–104";
+    // Atk 163 on Def 86: 93 (same type); row 38 x0.5 = 46, row 41 x2 = 92. Critical 175: 87, 174.
+    QTest::newRow("resistance row first: Fighting on Jynx")   << "Machamp"    <<  45 << "Jynx"       <<  50 << "Submission"  << "78–92"     << "148–174";
+    // Spc 136 on Spc 101: 37 (same type); row 1 x2 = 74. Critical 70: 140.
+    QTest::newRow("single type: Water on Charmander")         << "Blastoise"  <<  50 << "Charmander" <<  50 << "Water Gun"   << "62–74"     << "119–140";
+    // Spc 161 on Spc 151: 69; row 5 x2 = 138, row 25 x2 = 276. Critical 130: 260, 520.
+    QTest::newRow("two weaknesses: Electric on Gyarados")     << "Jolteon"    <<  50 << "Gyarados"   <<  50 << "Thunderbolt" << "234–276"   << "442–520";
+    // Atk 198, Def 288: both / 4 = 49 and 72, then Defense halved = 36: 196. Critical 381.
+    QTest::newRow("Explosion halves after quartering 288")    << "Electrode"  << 100 << "Tauros"     << 100 << "Explosion"   << "166–196"   << "324–381";
+    // Atk 101, Def 146 halved = 73: 105. Critical 199.
+    QTest::newRow("Explosion below 256 halves at once")       << "Electrode"  <<  50 << "Tauros"     <<  50 << "Explosion"   << "89–105"    << "169–199";
+    // Spc 9 on Spc 178: 3 (same type), critical 3 too; row 28 x0.5 = 1, row 30 x0.5 = 0.
+    QTest::newRow("two resistances take 3 to nothing")        << "Bulbasaur"  <<   2 << "Zubat"      << 100 << "Absorb"      << "No effect" << "No effect";
+    // Spc 161 on Spc 106: 97; row 24 x0 = 0.
+    QTest::newRow("an immune defender")                       << "Jolteon"    <<  50 << "Golem"      <<  50 << "Thunderbolt" << "No effect" << "No effect";
+    // clang-format on
+}
+
+void TestGameTurn::game_rules()
+{
+    QFETCH(QString, attacker);
+    QFETCH(int, attackerLevel);
+    QFETCH(QString, defender);
+    QFETCH(int, defenderLevel);
+    QFETCH(QString, move);
+    QFETCH(QString, normal);
+    const TurnInputs inputs = turn(attacker, attackerLevel, defender, defenderLevel, move);
+    const TurnFigures figures = computeTurn(inputs);
+    const auto span = [](const std::vector<int>& rolls) {
+        return rolls.empty() ? QString::fromUtf8(noEffectText)
+                             : QString("%1–%2").arg(rolls.front()).arg(rolls.back());
+    };
+    QCOMPARE(span(figures.normalRolls), normal);
+    QTEST(span(figures.criticalRolls), "critical");
+    // A hit the types bring to nothing is a miss: no KO, and a roll that tells so.
+    const bool none = normal == QString::fromUtf8(noEffectText);
+    QCOMPARE(figures.koWithin[3] == 0, none);
+    const TurnOutcome hit = rollTurn(inputs, figures, [] { return 0.0f; }); // hits, critical
+    QCOMPARE(hit.result == Result::NoEffect, none);
+    QCOMPARE(outcomeText(hit) == noEffectText, none);
+}
+
+void TestGameTurn::one_hit_ko_compares_battle_speeds_data()
+{
+    QTest::addColumn<QString>("attacker");
+    QTest::addColumn<int>("attackerStage");
+    QTest::addColumn<bool>("attackerParalyzed");
+    QTest::addColumn<int>("defenderStage");
+    QTest::addColumn<bool>("defenderParalyzed");
+    QTest::addColumn<int>("hitIn256"); // 30 % is 76
+    // Level 50, Maximum: Slowpoke's Speed is 81, Electrode's 191.
+    // clang-format off
+    QTest::newRow("Electrode outruns Slowpoke")        << "Electrode" <<  0 << false <<  0 << false << 76;
+    QTest::newRow("not at -6: 191 x 25 % is 47")       << "Electrode" << -6 << false <<  0 << false << 0;
+    QTest::newRow("nor paralyzed: 191 / 4 is 47")      << "Electrode" <<  0 << true  <<  0 << false << 0;
+    QTest::newRow("Slowpoke at +6: 324 against 191")   << "Slowpoke"  <<  6 << false <<  0 << false << 76;
+    QTest::newRow("or against a paralyzed 47")         << "Slowpoke"  <<  0 << false <<  0 << true  << 76;
+    QTest::newRow("but not a paralyzed +6: 764 / 4")   << "Slowpoke"  <<  0 << false <<  6 << true  << 0;
+    // clang-format on
+}
+
+void TestGameTurn::one_hit_ko_compares_battle_speeds()
+{
+    QFETCH(QString, attacker);
+    TurnInputs inputs = turn(attacker, 50, attacker == "Slowpoke" ? "Electrode" : "Slowpoke", 50,
+                             attacker == "Slowpoke" ? "Horn Drill" : "Fissure");
+    QFETCH(int, attackerStage);
+    QFETCH(bool, attackerParalyzed);
+    QFETCH(int, defenderStage);
+    QFETCH(bool, defenderParalyzed);
+    inputs.attackerSpeedStage = attackerStage;
+    inputs.attackerParalyzed = attackerParalyzed;
+    inputs.defenderSpeedStage = defenderStage;
+    inputs.defenderParalyzed = defenderParalyzed;
+    QTEST(computeTurn(inputs).hitIn256, "hitIn256");
+}
+
+void TestGameTurn::chances_are_never_rounded_to_certainty_data()
+{
+    QTest::addColumn<int>("in256"); // -1: the chance below
+    QTest::addColumn<double>("chance");
+    QTest::addColumn<QString>("text");
+    // clang-format off
+    QTest::newRow("255 in 256 with its fraction") << 255 << 0.0     << "99.6 % (255/256)";
+    QTest::newRow("1 in 256")                     << 1   << 0.0     << "0.4 % (1/256)";
+    QTest::newRow("never")                        << 0   << 0.0     << "0.0 %";
+    QTest::newRow("Swift's 256 is certain")       << 256 << 0.0     << "100.0 %";
+    QTest::newRow("just short of certain")        << -1  << 0.99951 << "> 99.9 %";
+    QTest::newRow("just above nothing")           << -1  << 0.00049 << "< 0.1 %";
+    QTest::newRow("rounds as ever in between")    << -1  << 0.99949 << "99.9 %";
+    QTest::newRow("certain")                      << -1  << 1.0     << "100.0 %";
+    QTest::newRow("impossible")                   << -1  << 0.0     << "0.0 %";
+    // clang-format on
+}
+
+void TestGameTurn::chances_are_never_rounded_to_certainty()
+{
+    QFETCH(int, in256);
+    QFETCH(double, chance);
+    QTEST(QString::fromStdString(in256 >= 0 ? chanceText(in256) : probabilityText(chance)), "text");
 }
 
 void TestGameTurn::hit_and_critical_chances_data()
@@ -141,7 +265,7 @@ void TestGameTurn::ko_odds_data()
     QTest::newRow("Psywave at level 10 rolls 1 to 14")         << "Abra"      << "Slowpoke" << "Psywave"      << 14  << "1–14 (7.1–100.0 %)" << Chances{psywave / 14, -1, -1, -1};
     QTest::newRow("Fissure takes whatever is left")            << "Electrode" << "Slowpoke" << "Fissure"      << 137 << "137 (100.0 %)" << once(fissure);
     QTest::newRow("Fissure never reaches a faster defender")   << "Slowpoke"  << "Electrode" << "Fissure"     << 50  << "50 (100.0 %)" << Chances{0, 0, 0, 0};
-    QTest::newRow("Thunderbolt leaves Ground untouched")       << "Electrode" << "Golem"    << "Thunderbolt"  << 1   << "0 (0.0 %)" << Chances{0, 0, 0, 0};
+    QTest::newRow("Thunderbolt leaves Ground untouched")       << "Electrode" << "Golem"    << "Thunderbolt"  << 1   << "No effect" << Chances{0, 0, 0, 0};
     QTest::newRow("Seismic Toss hits a Ghost all the same")    << "Electrode" << "Gengar"   << "Seismic Toss" << 10  << "10 (100.0 %)" << Chances{sure, -1, -1, -1};
     // One HP above the most that ordinary strikes deal; critical hits, or a third strike, pass it.
     QTest::newRow("Slash needs its critical hit")              << "Persian"   << "Chansey"  << "Slash"        << 26  << "21–25 (80.8–96.2 %)" << Chances{sure * sure, -1, -1, -1};

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
+#include "battle/game/GameData.h"
 #include "battle/sheet/SheetFile.h"
 #include "battle/sheet/TeamText.h"
 
+#include <QFile>
 #include <QTest>
 
 using namespace battle;
@@ -50,6 +52,8 @@ private slots:
     void refused_files_name_their_problem();
     void team_text_fills_pages_data();
     void team_text_fills_pages();
+    void team_text_reads_as_the_format_means_data();
+    void team_text_reads_as_the_format_means();
     void team_text_reports_what_it_cannot_use_and_exports_the_communitys_names();
 };
 
@@ -120,7 +124,7 @@ void TestTeamFiles::team_text_fills_pages_data()
                       "- Thunderbolt\r\n- Psychic\r\n- Recover\r\n- Thunder Wave\r\n\r\n\r\nChansey\n- Soft-Boiled\n")
         << "Starmie (Sparky) Water/Psychic: Thunderbolt 15, Psychic 10, Recover 20, Thunder Wave 20 [323 248 268 328 298]";
     QTest::newRow("gender, level, EVs and IVs") << QByteArray("Tauros (M)\nLevel: 100\nEVs: 0 HP\nIVs: 0 Atk / 20 Spe\n- Blizzard\n")
-        << "Tauros () Normal/: Blizzard 5, Attack2 , Attack3 , Attack4  [270 268 288 308 238]";
+        << "Tauros () Normal/: Blizzard 5, Attack2 , Attack3 , Attack4  [270 205 225 245 175]";
     QTest::newRow("the program's spellings") << QByteArray("Nini (NidoranF)\n- Doubleslap\n- Poisonpowder\n")
         << "NidoranF (Nini) Poison/: Doubleslap 10, Poisonpowder 35, Attack3 , Attack4 ";
     QTest::newRow("community spellings") << QByteArray("Nidoran-F (F) @ Item\n- Double Slap\n- Poison Powder\n")
@@ -146,6 +150,54 @@ void TestTeamFiles::team_text_fills_pages()
     QCOMPARE(QString::fromStdString(seen), page);
     QCOMPARE(p.hpMaximum, p.hp);
     QCOMPARE(p.specialDefense, p.specialAttack);
+}
+
+// The expected parses come from the format's own reader (tools/teamref).
+void TestTeamFiles::team_text_reads_as_the_format_means_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("parse"); // species, nickname, level, EVs, IVs, moves
+    QFile file(QStringLiteral(TEAM_REFERENCE));
+    QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    while (!file.atEnd()) {
+        const QStringList f = QString::fromUtf8(file.readLine()).chopped(1).split('\t');
+        if (!f[0].startsWith('#'))
+            QTest::newRow(qPrintable(f[0]))
+                << QString(f[0]).replace("\\n", "\n").replace("\\ufeff", QChar(0xFEFF)) << f.mid(1);
+    }
+}
+
+void TestTeamFiles::team_text_reads_as_the_format_means()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, parse);
+    const TeamImport team = readTeamText(text.toStdString());
+    QCOMPARE(team.pages.size(), std::size_t(1));
+    const PageRecord& page = team.pages[0];
+    const battle::game::Species* species = battle::game::speciesForProgramName(page.species);
+    QVERIFY(species);
+    QCOMPARE(QString::fromUtf8(species->name), parse[0]);
+    // The sheet drops a nickname that only repeats the species.
+    QCOMPARE(QString::fromStdString(page.nickname), parse[1] == parse[0] ? "" : parse[1]);
+    // The same Pokémon with every figure the format read written out reads the same.
+    QString spelled = parse[0] + "\nLevel: " + parse[2] + "\n";
+    for (const auto& [key, values] : {std::pair{"EVs: ", parse[3]}, std::pair{"IVs: ", parse[4]}}) {
+        const QStringList v = values.split(' ');
+        if (v.size() == 5)
+            spelled += QString("%1%2 HP / %3 Atk / %4 Def / %5 SpA / %6 Spe\n")
+                           .arg(key, v[0], v[1], v[2], v[3], v[4]);
+    }
+    for (const QString& move : parse[5].split(';'))
+        spelled += "- " + move + "\n";
+    const PageRecord written = readTeamText(spelled.toStdString()).pages.at(0);
+    const auto figures = [](const PageRecord& p) {
+        std::string seen =
+            p.hp + " " + p.attack + " " + p.defense + " " + p.speed + " " + p.specialAttack;
+        for (const AttackRecord& attack : p.attacks)
+            seen += ", " + attack.name;
+        return QString::fromStdString(seen);
+    };
+    QCOMPARE(figures(page), figures(written));
 }
 
 void TestTeamFiles::team_text_reports_what_it_cannot_use_and_exports_the_communitys_names()
@@ -186,6 +238,15 @@ void TestTeamFiles::team_text_reports_what_it_cannot_use_and_exports_the_communi
     QCOMPARE(back.pages[0].attacks[1].name, std::string("Vicegrip"));
     QCOMPARE(back.pages[1].species, std::string("Ninetails"));
     QCOMPARE(writeTeamText(SheetRecord{}), std::string());
+
+    // A level below 100 goes out with its "Level:" line and comes back at that level.
+    SheetRecord pasted;
+    pasted.pages[0] = readTeamText("Pikachu\nLevel: 50\n- Surf\n").pages.at(0);
+    pasted.pages[2] = readTeamText("Raichu\n- Surf\n").pages.at(0);
+    QCOMPARE(writeTeamText(pasted), std::string("Pikachu\nLevel: 50\n- Surf\n\nRaichu\n- Surf\n"));
+    QCOMPARE(readTeamText(writeTeamText(pasted)).pages.at(0).hp, pasted.pages[0].hp);
+    pasted.pages[0] = readTeamText("Zap @ Home (Zapdos) @ Magnet\n").pages.at(0);
+    QCOMPARE(readTeamText(writeTeamText(pasted)).pages.at(0).nickname, "Zap @ Home");
 }
 
 QTEST_GUILESS_MAIN(TestTeamFiles)

@@ -144,16 +144,31 @@ for (let i = 0; i < 8; ++i) {
   }));
 }
 
+// Where the library departs from the games, the games win: such combinations are left out here
+// and the tests derive them by hand. The library multiplies a dual-typed defender's two factors at
+// once, where the games round down after each matchup in their own order (one point off for a
+// weakness met with a resistance), and it halves Explosion's Defense before the games' scaling of
+// stats past 255. Where types leave no damage, the games count a miss: "no effect".
+function gameDiffers(c) {
+  const move = gen.moves.get(c.move.toLowerCase().replace(/[^a-z]/g, ''));
+  if (move.name === 'Explosion' || move.name === 'Self-Destruct') return true;
+  const factors = gen.species.get(c.defender.toLowerCase().replace(/[^a-z0-9]/g, '')).types
+    .map((t) => gen.types.get(move.type.toLowerCase()).effectiveness[t]);
+  return factors.includes(2) && factors.includes(0.5);
+}
+const written = (list) => (list.every((r) => r === 0) ? 'no effect' : list.join(' '));
+
 const header = [
   '# Reference damage rolls for the first-generation games, written by tools/turnref/generate.js.',
   '# attacker|level|preset|defender|level|preset|move|attacker stage|defender stage|burned|screen|normal rolls|critical rolls',
   '# Stages are those of the stats the move uses; screen is Reflect or Light Screen, as the move meets.',
   '# Normal rolls "-": the library counts every use of that move as a critical hit.',
+  '# Only combinations where the library agrees with the games; "no effect": the games count a miss.',
 ];
-const lines = cases.map((c) => [
+const lines = cases.filter((c) => !gameDiffers(c)).map((c) => [
   c.attacker, c.attackerLevel, c.attackerPreset, c.defender, c.defenderLevel, c.defenderPreset, c.move,
   c.attackerStage, c.defenderStage, c.burned ? 1 : 0, c.screen ? 1 : 0,
-  rolls(c, false).join(' '), rolls(c, true).join(' '),
+  written(rolls(c, false)), written(rolls(c, true)),
 ].join('|'));
 fs.writeFileSync(process.argv[2], [...header, ...lines].join('\n') + '\n');
-console.log(`${lines.length} combinations written to ${process.argv[2]}`);
+console.log(`${lines.length} of ${cases.length} combinations written to ${process.argv[2]}`);

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "windows/turn/TurnWindow.h"
 
-#include "battle/classic/AttackTable.h"
+#include "battle/classic/SpeciesTable.h"
 #include "battle/game/GameData.h"
 #include "battle/game/GameStats.h"
-#include "battle/classic/SpeciesTable.h"
 #include "runtime/Runtime.h"
 #include "runtime/WindowId.h"
 #include "windows/common/Form.h"
@@ -43,7 +42,10 @@ constexpr form::ControlRow controlRows[] = {
     {"AttackerPreset",      Kind::Combo,         "FrameAttacker", nullptr,                   1680, 1170, 2460,  330},
     {"LblAttackerStage",    Kind::Label,         "FrameAttacker", "Attacking stat stage",     150, 1665, 1500,  300},
     {"AttackerStage",       Kind::SpinBox,       "FrameAttacker", nullptr,                   1680, 1590, 1050,  330},
-    {"Burned",              Kind::CheckBox,      "FrameAttacker", "&Burned",                  150, 2010, 3000,  330},
+    {"LblAttackerSpeedStage", Kind::Label,       "FrameAttacker", "Speed",                   2850, 1665,  600,  300},
+    {"AttackerSpeedStage",  Kind::SpinBox,       "FrameAttacker", nullptr,                   3450, 1590,  720,  330},
+    {"Burned",              Kind::CheckBox,      "FrameAttacker", "&Burned",                  150, 2010, 1500,  330},
+    {"AttackerParalyzed",   Kind::CheckBox,      "FrameAttacker", "&Paralyzed",              1680, 2010, 2460,  330},
     {"FrameDefender",       Kind::Frame,         nullptr,         "Defender",                4560,  120, 4320, 2850},
     {"LblDefenderSpecies",  Kind::Label,         "FrameDefender", "Species",                  150,  405, 1500,  300},
     {"DefenderSpecies",     Kind::Combo,         "FrameDefender", nullptr,                   1680,  330, 2460,  330},
@@ -53,9 +55,12 @@ constexpr form::ControlRow controlRows[] = {
     {"DefenderPreset",      Kind::Combo,         "FrameDefender", nullptr,                   1680, 1170, 2460,  330},
     {"LblDefenderStage",    Kind::Label,         "FrameDefender", "Defending stat stage",     150, 1665, 1500,  300},
     {"DefenderStage",       Kind::SpinBox,       "FrameDefender", nullptr,                   1680, 1590, 1050,  330},
+    {"LblDefenderSpeedStage", Kind::Label,       "FrameDefender", "Speed",                   2850, 1665,  600,  300},
+    {"DefenderSpeedStage",  Kind::SpinBox,       "FrameDefender", nullptr,                   3450, 1590,  720,  330},
     {"LblDefenderHp",       Kind::Label,         "FrameDefender", "Current HP",               150, 2085, 1500,  300},
     {"DefenderHp",          Kind::SpinBox,       "FrameDefender", nullptr,                   1680, 2010, 1050,  330},
-    {"Screen",              Kind::CheckBox,      "FrameDefender", "Reflect / Light &Screen",  150, 2430, 3000,  330},
+    {"Screen",              Kind::CheckBox,      "FrameDefender", "Reflect / Light &Screen",  150, 2430, 2600,  330},
+    {"DefenderParalyzed",   Kind::CheckBox,      "FrameDefender", "Para&lyzed",              2850, 2430, 1320,  330},
     {"FrameMove",           Kind::Frame,         nullptr,         "Move",                     120, 3060, 8760,  810},
     {"LblMove",             Kind::Label,         "FrameMove",     "Move",                     150,  405,  600,  300},
     {"Move",                Kind::Combo,         "FrameMove",     nullptr,                    780,  330, 3000,  330},
@@ -88,13 +93,17 @@ constexpr form::AccessibleRow accessibleRows[] = {
     {"AttackerLevel",   "Attacker level",           nullptr,                                                          "LblAttackerLevel"},
     {"AttackerPreset",  "Attacker preset",          "Its DVs and stat experience",                                    "LblAttackerPreset"},
     {"AttackerStage",   "Attacking stat stage",     "Stage of the stat the move attacks with, -6 to +6",              "LblAttackerStage"},
+    {"AttackerSpeedStage", "Attacker Speed stage",  "-6 to +6; one-hit KO moves compare the Speeds",                  "LblAttackerSpeedStage"},
     {"Burned",          "Attacker burned",          "Halves Attack for physical moves",                               nullptr},
+    {"AttackerParalyzed", "Attacker paralyzed",     "Quarters Speed",                                                 nullptr},
     {"DefenderSpecies", "Defender species",         nullptr,                                                          "LblDefenderSpecies"},
     {"DefenderLevel",   "Defender level",           nullptr,                                                          "LblDefenderLevel"},
     {"DefenderPreset",  "Defender preset",          "Its DVs and stat experience",                                    "LblDefenderPreset"},
     {"DefenderStage",   "Defending stat stage",     "Stage of the stat the move meets, -6 to +6",                     "LblDefenderStage"},
+    {"DefenderSpeedStage", "Defender Speed stage",  "-6 to +6; one-hit KO moves compare the Speeds",                  "LblDefenderSpeedStage"},
     {"DefenderHp",      "Defender's current HP",    "Follows its maximum HP until you change it",                     "LblDefenderHp"},
     {"Screen",          "Reflect or Light Screen",  "Whichever meets the move's class",                               nullptr},
+    {"DefenderParalyzed", "Defender paralyzed",     "Quarters Speed",                                                 nullptr},
     {"Move",            "Move",                     nullptr,                                                          "LblMove"},
     {"AccuracyStage",   "Accuracy stage",           "The attacker's, -6 to +6",                                       "LblAccuracyStage"},
     {"EvasionStage",    "Evasion stage",            "The defender's, -6 to +6",                                       "LblEvasionStage"},
@@ -116,13 +125,17 @@ constexpr const char* tabOrder[] = {
     "AttackerLevel",
     "AttackerPreset",
     "AttackerStage",
+    "AttackerSpeedStage",
     "Burned",
+    "AttackerParalyzed",
     "DefenderSpecies",
     "DefenderLevel",
     "DefenderPreset",
     "DefenderStage",
+    "DefenderSpeedStage",
     "DefenderHp",
     "Screen",
+    "DefenderParalyzed",
     "Move",
     "AccuracyStage",
     "EvasionStage",
@@ -191,13 +204,17 @@ void TurnWindow::buildControls()
     m_attackerLevel = form::control<QSpinBox>(this, "AttackerLevel");
     m_attackerPreset = form::control<QComboBox>(this, "AttackerPreset");
     m_attackerStage = form::control<QSpinBox>(this, "AttackerStage");
+    m_attackerSpeedStage = form::control<QSpinBox>(this, "AttackerSpeedStage");
     m_burned = form::control<QCheckBox>(this, "Burned");
+    m_attackerParalyzed = form::control<QCheckBox>(this, "AttackerParalyzed");
     m_defenderSpecies = form::control<QComboBox>(this, "DefenderSpecies");
     m_defenderLevel = form::control<QSpinBox>(this, "DefenderLevel");
     m_defenderPreset = form::control<QComboBox>(this, "DefenderPreset");
     m_defenderStage = form::control<QSpinBox>(this, "DefenderStage");
+    m_defenderSpeedStage = form::control<QSpinBox>(this, "DefenderSpeedStage");
     m_defenderHp = form::control<QSpinBox>(this, "DefenderHp");
     m_screen = form::control<QCheckBox>(this, "Screen");
+    m_defenderParalyzed = form::control<QCheckBox>(this, "DefenderParalyzed");
     m_move = form::control<QComboBox>(this, "Move");
     m_accuracyStage = form::control<QSpinBox>(this, "AccuracyStage");
     m_evasionStage = form::control<QSpinBox>(this, "EvasionStage");
@@ -213,7 +230,8 @@ void TurnWindow::buildControls()
         level->setRange(game::minLevel, game::maxLevel);
         level->setValue(defaultLevel);
     }
-    for (QSpinBox* stage : {m_attackerStage, m_defenderStage, m_accuracyStage, m_evasionStage})
+    for (QSpinBox* stage : {m_attackerStage, m_defenderStage, m_accuracyStage, m_evasionStage,
+                            m_attackerSpeedStage, m_defenderSpeedStage})
         stage->setRange(game::minStage, game::maxStage);
     m_defenderHp->setRange(1, game::maxStat);
 }
@@ -235,11 +253,11 @@ void TurnWindow::fillLists()
     m_attackerPreset->addItems(presets);
     m_defenderPreset->addItems(presets);
 
+    // Every move of the game, spelt as the attack list spells it where it has it.
     QStringList moves;
-    for (const battle::AttackRow& row : battle::attackRows()) {
-        if (game::moveForProgramName(row.key))
-            moves << fromStd(row.key);
-    }
+    for (const game::Move& move : game::allMoves())
+        moves << fromStd(game::programNameOf(move).empty() ? move.name : game::programNameOf(move));
+    moves.sort(Qt::CaseInsensitive);
     m_move->addItems(moves);
 }
 
@@ -253,12 +271,12 @@ void TurnWindow::connectEvents()
         connect(list, &QComboBox::activated, this, &TurnWindow::onDefenderChanged);
         connect(list->lineEdit(), &QLineEdit::textEdited, this, &TurnWindow::onDefenderChanged);
     }
-    for (QSpinBox* spin :
-         {m_attackerLevel, m_attackerStage, m_defenderStage, m_accuracyStage, m_evasionStage})
+    for (QSpinBox* spin : {m_attackerLevel, m_attackerStage, m_defenderStage, m_accuracyStage,
+                           m_evasionStage, m_attackerSpeedStage, m_defenderSpeedStage})
         connect(spin, &QSpinBox::valueChanged, this, &TurnWindow::recompute);
     connect(m_defenderLevel, &QSpinBox::valueChanged, this, &TurnWindow::onDefenderChanged);
     connect(m_defenderHp, &QSpinBox::valueChanged, this, &TurnWindow::onDefenderHpEdited);
-    for (QCheckBox* box : {m_burned, m_screen})
+    for (QCheckBox* box : {m_burned, m_screen, m_attackerParalyzed, m_defenderParalyzed})
         connect(box, &QCheckBox::toggled, this, &TurnWindow::recompute);
     connect(form::control<QPushButton>(this, "Roll"), &QPushButton::clicked, this,
             &TurnWindow::onRollClicked);
@@ -330,6 +348,8 @@ std::optional<game::TurnInputs> TurnWindow::inputs() const
     const auto attacker = fighter(m_attackerSpecies, m_attackerLevel, m_attackerPreset);
     const auto defender = fighter(m_defenderSpecies, m_defenderLevel, m_defenderPreset);
     const game::Move* move = game::moveForProgramName(textOf(m_move));
+    if (!move)
+        move = game::findMove(textOf(m_move));
     if (!attacker || !defender || !move)
         return std::nullopt;
     return game::TurnInputs{
@@ -343,6 +363,10 @@ std::optional<game::TurnInputs> TurnWindow::inputs() const
         .burned = m_burned->isChecked(),
         .screen = m_screen->isChecked(),
         .defenderHp = m_defenderHp->value(),
+        .attackerSpeedStage = m_attackerSpeedStage->value(),
+        .defenderSpeedStage = m_defenderSpeedStage->value(),
+        .attackerParalyzed = m_attackerParalyzed->isChecked(),
+        .defenderParalyzed = m_defenderParalyzed->isChecked(),
     };
 }
 
@@ -357,8 +381,8 @@ void TurnWindow::recompute()
     const game::TurnFigures figures = game::computeTurn(*turn);
     writeOutput(m_hitChance, game::chanceText(figures.hitIn256));
     writeOutput(m_critChance, game::chanceText(figures.criticalIn256));
-    writeOutput(m_rolls, game::rollsText(figures.normalRolls));
-    writeOutput(m_critRolls, game::rollsText(figures.criticalRolls));
+    writeOutput(m_rolls, game::hitText(figures, false));
+    writeOutput(m_critRolls, game::hitText(figures, true));
     writeOutput(m_range, game::rangeText(figures, turn->defenderHp));
     writeOutput(m_ko, game::koText(figures));
 }

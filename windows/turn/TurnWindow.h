@@ -58,13 +58,17 @@ private:
     QSpinBox* m_attackerLevel = nullptr;
     QComboBox* m_attackerPreset = nullptr;
     QSpinBox* m_attackerStage = nullptr;
+    QSpinBox* m_attackerSpeedStage = nullptr;
     QCheckBox* m_burned = nullptr;
+    QCheckBox* m_attackerParalyzed = nullptr;
     QComboBox* m_defenderSpecies = nullptr;
     QSpinBox* m_defenderLevel = nullptr;
     QComboBox* m_defenderPreset = nullptr;
     QSpinBox* m_defenderStage = nullptr;
     QSpinBox* m_defenderHp = nullptr;
+    QSpinBox* m_defenderSpeedStage = nullptr;
     QCheckBox* m_screen = nullptr;
+    QCheckBox* m_defenderParalyzed = nullptr;
     QComboBox* m_move = nullptr;
     QSpinBox* m_accuracyStage = nullptr;
     QSpinBox* m_evasionStage = nullptr;

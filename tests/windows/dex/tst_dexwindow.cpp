@@ -25,6 +25,7 @@ void TestDexWindow::behaviour_data()
     row("fresh window",                     {}, empty + QStringList{"Dex=Pokédex", "Species=", "Level=50", "Preset=Maximum", "DvAtk=15", "DvSpc=15", "DvHp=15", "ExpHp=65535", "ExpSpc=65535", "StageAtk=0", "StageSpc=0"});
     row("figures of a species, no condition", {"Species=Chansey"}, chansey + QStringList{"UseAttacker=Use as &attacker", "UseDefender=Use as &defender"});
     row("stages and conditions change only the battle figures", {"Species=Chansey", "Level=100", "StageSpc=-1", "Paralyzed!", "Reflect!"}, {"StatHp=703", "StatDef=108", "StatSpd=198", "StatSpc=308", "BattleDef=216", "BattleSpd=49", "BattleSpc=203"});
+    row("Reflect doubles past 999",         {"Species=Cloyster", "Level=100", "StageDef=2", "Reflect!"}, {"StatDef=458", "BattleDef=1832"});
     row("a single type",                    {"Species>Magnemite"}, {"Types=Electric"});
     row("team text's spellings are known",  {"Species=gengar"}, {"Types=Ghost / Poison"});
     row("an unknown species empties them",  {"Species=Chansey", "Species=Missingno"}, empty + QStringList{"DvHp=15"});

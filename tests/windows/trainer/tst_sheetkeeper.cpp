@@ -133,7 +133,7 @@ void TestSheetKeeper::pasted_team_text_fills_the_pages_as_typing_would()
 
     menu("mnuExport2!");
     QCOMPARE(runtime().clipboardHistory(),
-             QStringList{"Zappy (Jolteon)\n- Thunderbolt\n- Pin Missile\n\nAlakazam\n- Psychic\n"});
+             QStringList{"Zappy (Jolteon)\nLevel: 50\n- Thunderbolt\n- Pin Missile\n\nAlakazam\n- Psychic\n"});
 }
 
 void TestSheetKeeper::the_last_sheets_come_back_after_closing()

@@ -18,7 +18,6 @@
 #include "windows/turn/TurnWindow.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QLocale>
 
 #include <limits>
@@ -64,7 +63,7 @@ void restoreSheets(Runtime& runtime, QWidget* mainWindow)
 {
     bool restored = false;
     for (int trainer = 1; trainer <= 2; ++trainer) {
-        if (QFileInfo::exists(SheetKeeper::autosavePath(runtime, trainer)))
+        if (SheetKeeper::hasKept(runtime, trainer))
             restored = showSheet(runtime, trainer).restoreAutosave() || restored;
     }
     if (!restored)
@@ -238,5 +237,6 @@ void startProgram(Runtime& runtime)
 {
     describeApplication();
     registerWindows(runtime);
+    runtime.holdsDataFolder(); // the first copy to start keeps the sheets
     runtime.showWindow(QStringLiteral("frmSplash"));
 }

@@ -30,7 +30,12 @@ public:
     QString chooseFileToOpen(QWidget* over, const QString& caption) override;
     QString chooseFileToSave(QWidget* over, const QString& caption,
                              const QString& suggestedName) override;
-    QString dataFolder() override { return m_dataFolder.path(); }
+    QString dataFolder() override
+    {
+        return m_sharedFolder.isEmpty() ? m_dataFolder.path() : m_sharedFolder;
+    }
+    // Another runtime's data folder, as a second copy of the program would share it.
+    void useDataFolder(const QString& folder) { m_sharedFolder = folder; }
 
     void setClipboardText(const QString& text) { m_clipboardText = text; }
     // The answers the next file dialogs give, in order; an empty one is a cancel.
@@ -59,6 +64,7 @@ private:
     QStringList m_fileChoices;
     int m_fileDialogs = 0;
     QTemporaryDir m_dataFolder;
+    QString m_sharedFolder;
     std::deque<float> m_script;
     int m_drawsUsed = 0;
     battle::RandomSequence m_sequence;

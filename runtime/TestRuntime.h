@@ -13,7 +13,12 @@
 // The runtime for tests: records every message box instead of showing one, keeps the clipboard's
 // history, answers file dialogs from a script, keeps its data folder in a temporary one, and
 // replays scripted draws before falling back to the program's own sequence.
-class TestRuntime final : public Runtime {
+// Destroyed after the runtime's own parts, so the windows and the folder lock are gone first.
+struct TestDataFolder {
+    QTemporaryDir m_dataFolder;
+};
+
+class TestRuntime final : private TestDataFolder, public Runtime {
 public:
     struct Message {
         QString text;
@@ -63,7 +68,6 @@ private:
     QString m_clipboardText;
     QStringList m_fileChoices;
     int m_fileDialogs = 0;
-    QTemporaryDir m_dataFolder;
     QString m_sharedFolder;
     std::deque<float> m_script;
     int m_drawsUsed = 0;

@@ -58,6 +58,7 @@ std::unique_ptr<BattleFeed> startProgram(Runtime& runtime)
 {
     describeApplication();
     std::unique_ptr<BattleFeed> feed = registerWindows(runtime);
+    runtime.holdsDataFolder(); // the first copy to start keeps the sheets
     runtime.showWindow(WindowId::Splash);
     return feed;
 }

@@ -76,10 +76,14 @@ QString QtRuntime::chooseFileToOpen(QWidget* over, const QString& caption)
 QString QtRuntime::chooseFileToSave(QWidget* over, const QString& caption,
                                     const QString& suggestedName)
 {
-    QString file = QFileDialog::getSaveFileName(
-        over, caption, QDir(lastFolder()).filePath(suggestedName), sheetFilter);
-    if (!file.isEmpty() && QFileInfo(file).suffix().isEmpty())
-        file += QStringLiteral(".json");
+    // The dialog adds the suffix itself, so it asks before replacing the file it will write,
+    // not the name as typed.
+    QFileDialog dialog(over, caption, QDir(lastFolder()).filePath(suggestedName), sheetFilter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("json"));
+    const QString file = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
+                             ? dialog.selectedFiles().constFirst()
+                             : QString();
     rememberFolder(file);
     return file;
 }

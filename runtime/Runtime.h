@@ -8,13 +8,17 @@
 
 #include "runtime/WindowId.h"
 
+#include <QHash>
+#include <QLockFile>
 #include <QMap>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 #include <optional>
+#include <utility>
 
 class Runtime {
 public:
@@ -49,11 +53,19 @@ public:
     // The folder where the program keeps what it saves by itself; created when missing.
     virtual QString dataFolder() = 0;
 
-    // The file's bytes, or nothing with `problem` saying why (also when it is larger than
-    // `limit`, which is checked before anything is read).
+    // The file's bytes, or nothing with `problem` saying why (also when it is no regular file or
+    // larger than `limit`, both checked before anything is read).
     static std::optional<QByteArray> readFile(const QString& path, qint64 limit, QString& problem);
     // Writes through a temporary file renamed into place: the file is whole or left untouched.
     static bool writeFile(const QString& path, const QByteArray& bytes, QString& problem);
+
+    // Whether this copy of the program writes the data folder: the first copy takes it and holds
+    // it while it runs, so two copies never autosave over each other.
+    bool holdsDataFolder();
+    // Marks kept for the run: mark() is true only when `what` was not marked yet.
+    bool mark(const QString& what) { return !std::exchange(m_marks[what], true); }
+    bool marked(const QString& what) const { return m_marks.value(what); }
+    void unmark(const QString& what) { m_marks.remove(what); }
 
     // Each window has at most one instance; the factory creates (and so loads) it.
     void registerWindow(WindowId id, WindowFactory factory);
@@ -78,6 +90,9 @@ protected:
 private:
     void discardAllWindows();
 
+    std::unique_ptr<QLockFile> m_folderLock;
+    bool m_closing = false;
+    QHash<QString, bool> m_marks;
     QMap<WindowId, WindowFactory> m_factories;
     QMap<WindowId, QPointer<QWidget>> m_windows;
 };

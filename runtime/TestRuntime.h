@@ -13,7 +13,12 @@
 // The runtime for tests: records every message box instead of showing one, keeps the clipboard's
 // history, answers file dialogs from a script, keeps its data folder in a temporary one, and
 // replays scripted draws before falling back to the program's own sequence.
-class TestRuntime final : public Runtime {
+// Destroyed after the runtime's own parts, so the windows and the folder lock are gone first.
+struct TestDataFolder {
+    QTemporaryDir m_dataFolder;
+};
+
+class TestRuntime final : private TestDataFolder, public Runtime {
 public:
     struct Message {
         QString text;
@@ -30,7 +35,12 @@ public:
     QString chooseFileToOpen(QWidget* over, const QString& caption) override;
     QString chooseFileToSave(QWidget* over, const QString& caption,
                              const QString& suggestedName) override;
-    QString dataFolder() override { return m_dataFolder.path(); }
+    QString dataFolder() override
+    {
+        return m_sharedFolder.isEmpty() ? m_dataFolder.path() : m_sharedFolder;
+    }
+    // Another runtime's data folder, as a second copy of the program would share it.
+    void useDataFolder(const QString& folder) { m_sharedFolder = folder; }
 
     void setClipboardText(const QString& text) { m_clipboardText = text; }
     // The answers the next file dialogs give, in order; an empty one is a cancel.
@@ -58,7 +68,7 @@ private:
     QString m_clipboardText;
     QStringList m_fileChoices;
     int m_fileDialogs = 0;
-    QTemporaryDir m_dataFolder;
+    QString m_sharedFolder;
     std::deque<float> m_script;
     int m_drawsUsed = 0;
     battle::RandomSequence m_sequence;

@@ -6,11 +6,11 @@
 set -euo pipefail
 
 declare -A needs=(
-    [build]="cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
+    [build]="cmake ninja-build g++ pkg-config nlohmann-json3-dev qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
              libgl-dev fonts-liberation"
     [test]="fonts-dejavu-core desktop-file-utils appstream locales"
     [display]="xvfb xauth"
-    [fuzz]="cmake ninja-build clang-14 libclang-rt-14-dev"
+    [fuzz]="cmake ninja-build clang-14 libclang-rt-14-dev nlohmann-json3-dev"
     [package]="dpkg-dev file"
 )
 

@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "battle/sheet/SheetFile.h"
 
-#include "battle/sheet/Json.h"
+#include "battle/common/BoundedList.h"
+
+#include <nlohmann/json.hpp>
 
 #include <cmath>
+#include <set>
+#include <vector>
 
 namespace battle {
 namespace {
@@ -53,36 +57,80 @@ constexpr AttackText attackTexts[] = {
 };
 // clang-format on
 
-std::string member(std::string_view indent, std::string_view key, std::string_view value)
+using Json = nlohmann::ordered_json;
+
+// Deeper than any sheet; bounds what a hostile file can make the reader hold.
+constexpr int nestingLimit = 16;
+
+// A refusal found while the document is read, before it is built.
+struct Refusal {
+    std::string problem;
+};
+
+// The library's message without its position prefix and without the bytes it last read, which
+// may be anything from the file.
+std::string syntaxProblem(const nlohmann::json::parse_error& error)
 {
-    return std::string(indent) + json::quote(key) + ": " + std::string(value);
+    std::string what = error.what();
+    if (const std::size_t at = what.find("line "); at != std::string::npos)
+        what.erase(0, at);
+    if (const std::size_t read = what.find("; last read"); read != std::string::npos)
+        what.erase(read);
+    return what;
+}
+
+// The document, refusing twin keys in one object and nesting beyond the limit.
+Json parseDocument(std::string_view bytes)
+{
+    std::vector<std::set<std::string>> openObjects;
+    const auto check = [&openObjects](int depth, Json::parse_event_t event, Json& parsed) {
+        using Event = Json::parse_event_t;
+        if ((event == Event::object_start || event == Event::array_start) && depth >= nestingLimit)
+            throw Refusal{"The file is nested too deeply."};
+        if (event == Event::object_start) {
+            openObjects.emplace_back();
+        } else if (event == Event::object_end) {
+            openObjects.pop_back();
+        } else if (event == Event::key &&
+                   !openObjects.back().insert(parsed.get<std::string>()).second) {
+            throw Refusal{"The file names \"" + boundedList({parsed.get<std::string>()}) +
+                          "\" twice in one object."};
+        }
+        return true;
+    };
+    return Json::parse(bytes.begin(), bytes.end(), check);
 }
 
 // Reads an optional member: absent leaves the field as it is, another kind is a problem.
 class Reader {
 public:
-    bool text(const json::Value& object, const char* key, std::string& field, std::string where)
+    bool text(const Json& object, const char* key, std::string& field, std::string where,
+              bool oneLine = true)
     {
-        const json::Value* value = object.member(key);
-        if (!value)
+        const auto value = object.find(key);
+        if (value == object.end())
             return true;
-        if (const std::string* text = value->string()) {
-            field = *text;
-            return true;
+        if (!value->is_string())
+            return wrongKind(std::move(where) + key, "a text");
+        const std::string& text = value->get_ref<const std::string&>();
+        if (oneLine && fieldLength(text) > fieldLengthLimit) {
+            problem = "\"" + std::move(where) + key + "\" is longer than " +
+                      std::to_string(fieldLengthLimit) + " characters.";
+            return false;
         }
-        return wrongKind(std::move(where) + key, "a text");
+        field = text;
+        return true;
     }
 
-    bool flag(const json::Value& object, const char* key, bool& field, std::string where)
+    bool flag(const Json& object, const char* key, bool& field, std::string where)
     {
-        const json::Value* value = object.member(key);
-        if (!value)
+        const auto value = object.find(key);
+        if (value == object.end())
             return true;
-        if (const bool* flag = value->boolean()) {
-            field = *flag;
-            return true;
-        }
-        return wrongKind(std::move(where) + key, "true or false");
+        if (!value->is_boolean())
+            return wrongKind(std::move(where) + key, "true or false");
+        field = value->get<bool>();
+        return true;
     }
 
     bool wrongKind(const std::string& what, const char* kind)
@@ -94,59 +142,63 @@ public:
     std::string problem;
 };
 
-std::optional<int> wholeNumber(const json::Value* value)
+std::optional<int> wholeNumber(const Json& object, const char* key)
 {
-    const double* number = value ? value->number() : nullptr;
-    if (!number || *number != std::floor(*number) || std::abs(*number) > 1e9)
+    const auto value = object.find(key);
+    if (value == object.end() || !value->is_number())
         return std::nullopt;
-    return static_cast<int>(*number);
+    const double number = value->get<double>();
+    if (number != std::floor(number) || std::abs(number) > 1e9)
+        return std::nullopt;
+    return static_cast<int>(number);
 }
 
 } // namespace
 
 std::string writeSheetFile(const SheetRecord& sheet)
 {
-    std::string out = "{\n";
-    out += member("  ", "format", json::quote(sheetFormatName)) + ",\n";
-    out += member("  ", "version", std::to_string(sheetFormatVersion)) + ",\n";
-    out += member("  ", "trainerName", json::quote(sheet.trainerName)) + ",\n";
-    out += member("  ", "activePage", std::to_string(sheet.activePage)) + ",\n";
-    out += "  \"pages\": [\n";
-    for (std::size_t index = 0; index < sheet.pages.size(); ++index) {
-        const PageRecord& page = sheet.pages[index];
-        out += "    {\n";
+    Json file = {{"format", std::string(sheetFormatName)},
+                 {"version", sheetFormatVersion},
+                 {"trainerName", sheet.trainerName},
+                 {"activePage", sheet.activePage},
+                 {"pages", Json::array()}};
+    for (const PageRecord& page : sheet.pages) {
+        Json& out = file["pages"].emplace_back(Json::object());
         for (const PageText& text : pageTexts)
-            out += member("      ", text.key, json::quote(page.*text.field)) + ",\n";
+            out[text.key] = page.*text.field;
         for (const PageFlag& flag : pageFlags)
-            out += member("      ", flag.key, page.*flag.field ? "true" : "false") + ",\n";
-        out += "      \"attacks\": [\n";
-        for (std::size_t slot = 0; slot < page.attacks.size(); ++slot) {
-            out += "        {";
-            for (const AttackText& text : attackTexts) {
-                out += member(text.key == attackTexts[0].key ? "" : ", ", text.key,
-                              json::quote(page.attacks[slot].*text.field));
-            }
-            out += slot + 1 < page.attacks.size() ? "},\n" : "}\n";
+            out[flag.key] = page.*flag.field;
+        Json& attacks = out["attacks"] = Json::array();
+        for (const AttackRecord& attack : page.attacks) {
+            Json& slot = attacks.emplace_back(Json::object());
+            for (const AttackText& text : attackTexts)
+                slot[text.key] = attack.*text.field;
         }
-        out += "      ]\n";
-        out += index + 1 < sheet.pages.size() ? "    },\n" : "    }\n";
     }
-    out += "  ]\n}\n";
-    return out;
+    // Replacing bad UTF-8 (which the sheet's own texts never hold) keeps the writer from failing.
+    return file.dump(2, ' ', false, Json::error_handler_t::replace) + '\n';
 }
 
 SheetFileResult readSheetFile(std::string_view bytes)
 {
     if (bytes.size() > sheetFileLimit)
         return {std::nullopt, "The file is larger than 1 MiB."};
-    std::string error;
-    const std::optional<json::Value> document = json::parse(bytes, error);
-    if (!document)
-        return {std::nullopt, "The file is not well-formed JSON (" + error + ")."};
-    const json::Value* format = document->member("format");
-    if (!format || !format->string() || *format->string() != sheetFormatName)
+    Json document;
+    try {
+        document = parseDocument(bytes);
+    } catch (const Refusal& refusal) {
+        return {std::nullopt, refusal.problem};
+    } catch (const nlohmann::json::parse_error& error) {
+        return {std::nullopt, "The file is not well-formed JSON (" + syntaxProblem(error) + ")."};
+    } catch (const nlohmann::json::exception& error) {
+        return {std::nullopt,
+                "The file is not well-formed JSON (" + std::string(error.what()) + ")."};
+    }
+    const auto format = document.find("format");
+    if (format == document.end() || !format->is_string() ||
+        format->get_ref<const std::string&>() != sheetFormatName)
         return {std::nullopt, "The file is not a Battle Tesh trainer sheet."};
-    const std::optional<int> version = wholeNumber(document->member("version"));
+    const std::optional<int> version = wholeNumber(document, "version");
     if (!version || *version < 1)
         return {std::nullopt, "The file has no valid version number."};
     if (*version > sheetFormatVersion) {
@@ -156,41 +208,42 @@ SheetFileResult readSheetFile(std::string_view bytes)
 
     SheetRecord sheet;
     Reader reader;
-    if (!reader.text(*document, "trainerName", sheet.trainerName, ""))
+    if (!reader.text(document, "trainerName", sheet.trainerName, ""))
         return {std::nullopt, reader.problem};
-    if (const json::Value* active = document->member("activePage")) {
-        const std::optional<int> page = wholeNumber(active);
+    if (document.contains("activePage")) {
+        const std::optional<int> page = wholeNumber(document, "activePage");
         if (!page || *page < 0 || *page > SheetRecord::pageCount)
             return {std::nullopt, "\"activePage\" should be a whole number from 0 to 6."};
         sheet.activePage = *page;
     }
-    const json::Value* pages = document->member("pages");
-    if (!pages || !pages->array() || pages->array()->size() != sheet.pages.size())
+    const auto pages = document.find("pages");
+    if (pages == document.end() || !pages->is_array() || pages->size() != sheet.pages.size())
         return {std::nullopt, "\"pages\" should be a list of six pages."};
     for (std::size_t index = 0; index < sheet.pages.size(); ++index) {
-        const json::Value& page = (*pages->array())[index];
+        const Json& page = (*pages)[index];
         const std::string where = "pages[" + std::to_string(index + 1) + "].";
-        if (!page.object())
+        if (!page.is_object())
             return {std::nullopt,
                     "\"" + where.substr(0, where.size() - 1) + "\" should be an object."};
         PageRecord& record = sheet.pages[index];
         for (const PageText& text : pageTexts) {
-            if (!reader.text(page, text.key, record.*text.field, where))
+            if (!reader.text(page, text.key, record.*text.field, where,
+                             text.field != &PageRecord::notes))
                 return {std::nullopt, reader.problem};
         }
         for (const PageFlag& flag : pageFlags) {
             if (!reader.flag(page, flag.key, record.*flag.field, where))
                 return {std::nullopt, reader.problem};
         }
-        const json::Value* attacks = page.member("attacks");
-        if (!attacks)
+        const auto attacks = page.find("attacks");
+        if (attacks == page.end())
             continue;
-        if (!attacks->array() || attacks->array()->size() != record.attacks.size())
+        if (!attacks->is_array() || attacks->size() != record.attacks.size())
             return {std::nullopt, "\"" + where + "attacks\" should be a list of four attacks."};
         for (std::size_t slot = 0; slot < record.attacks.size(); ++slot) {
-            const json::Value& attack = (*attacks->array())[slot];
+            const Json& attack = (*attacks)[slot];
             const std::string at = where + "attacks[" + std::to_string(slot + 1) + "]";
-            if (!attack.object())
+            if (!attack.is_object())
                 return {std::nullopt, "\"" + at + "\" should be an object."};
             for (const AttackText& text : attackTexts) {
                 if (!reader.text(attack, text.key, record.attacks[slot].*text.field, at + "."))

@@ -5,9 +5,26 @@
 // restored after a crash or filled from team text.
 
 #include <array>
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace battle {
+
+// Characters (UTF-16 units) a one-line field of the sheet holds; the notes have no such bound.
+inline constexpr std::size_t fieldLengthLimit = 32767;
+
+// The text's length as such a field counts it, from valid UTF-8.
+constexpr std::size_t fieldLength(std::string_view text)
+{
+    std::size_t units = 0;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        units += (byte & 0xC0) != 0x80;
+        units += byte >= 0xF0; // a character beyond the first plane takes two
+    }
+    return units;
+}
 
 struct AttackRecord {
     std::string name, pp, ppMaximum;

@@ -85,6 +85,9 @@ std::optional<Entry> readHeader(std::string_view line)
         return std::nullopt;
     if (entry.nickname == entry.species->name)
         entry.nickname.clear();
+    // A nickname the sheet's field cannot hold whole is no nickname.
+    if (fieldLength(entry.nickname) > fieldLengthLimit)
+        return std::nullopt;
     return entry;
 }
 

@@ -63,6 +63,9 @@ void TestTeamFiles::a_saved_sheet_reads_back_field_for_field()
     const SheetFileResult read = readSheetFile(writeSheetFile(sheet));
     QVERIFY2(read.sheet.has_value(), read.problem.c_str());
     QVERIFY(*read.sheet == sheet);
+    // As Notepad saves it: with a byte-order mark.
+    const SheetFileResult marked = readSheetFile("\xEF\xBB\xBF" + writeSheetFile(sheet));
+    QVERIFY2(marked.sheet && *marked.sheet == sheet, marked.problem.c_str());
     // Files from an older writer may leave fields out; they read as empty.
     const SheetFileResult sparse = readSheetFile(
         R"({"format": "battle-tesh-trainer-sheet", "version": 1, "pages": [{}, {}, {}, {}, {},)"
@@ -76,12 +79,13 @@ void TestTeamFiles::refused_files_name_their_problem_data()
 {
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QString>("problem");
-    const std::string good = writeSheetFile(unusualSheet());
     const QByteArray ours = R"({"format": "battle-tesh-trainer-sheet", "version": 1, "pages": )";
     const QByteArray pages = R"([{}, {}, {"confused": false}, {}, {}, {}]})";
     // clang-format off
     QTest::newRow("empty")            << QByteArray()                                   << "well-formed";
-    QTest::newRow("cut short")        << QByteArray::fromStdString(good.substr(0, 300)) << "not closed";
+    QTest::newRow("cut short")        << ours + "[{}, {"                               << "line 1, column 70: syntax error while parsing object key - unexpected end of input";
+    QTest::newRow("twin keys")        << ours + R"([{"hp": "1", "hp": "2"}, {}, {}, {}, {}, {}]})" << "names \"hp\" twice";
+    QTest::newRow("over-long field")  << ours + R"([{"status": ")" + QByteArray(32768, 's') + R"("}, {}, {}, {}, {}, {}]})" << "pages[1].status\" is longer";
     QTest::newRow("trailing comma")   << ours + R"([{}, {}, {}, {}, {}, {},]})"         << "well-formed";
     QTest::newRow("not UTF-8")        << ours + R"([{"notes": ")" + "\xE9" + R"("}, {}, {}, {}, {}, {}]})" << "UTF-8";
     QTest::newRow("lone surrogate")   << ours + R"([{"notes": "\ud83d"}, {}, {}, {}, {}, {}]})" << "surrogate";
@@ -219,6 +223,8 @@ void TestTeamFiles::team_text_reports_what_it_cannot_use_and_exports_the_communi
                                           "- Shadow Ball", "- Mega Drain", "Nonsense here"};
     QVERIFY(odd.unusedLines == unused);
     QVERIFY(readTeamText(" \n\n\t\n").pages.empty());
+    const std::string longName = std::string(fieldLengthLimit + 1, 'n') + " (Mew)";
+    QVERIFY(readTeamText(longName).unusedLines == std::vector{longName});
 
     // Exported in the community's names, and read back.
     SheetRecord sheet;

@@ -14,8 +14,6 @@
 #include "windows/trainer/TrainerSheet.h"
 #include "windows/turn/TurnWindow.h"
 
-#include <QFileInfo>
-
 #include <limits>
 
 namespace {
@@ -149,7 +147,7 @@ void BattleFeed::restoreSheets(DamageWindow* main)
 {
     bool restored = false;
     for (int trainer = 1; trainer <= 2; ++trainer) {
-        if (!QFileInfo::exists(SheetKeeper::autosavePath(m_runtime, trainer)))
+        if (!SheetKeeper::hasKept(m_runtime, trainer))
             continue;
         if (auto* sheet = m_runtime.showWindowAs<TrainerSheet>(trainerSheetId(trainer)))
             restored = sheet->keeper().restoreAutosave() || restored;

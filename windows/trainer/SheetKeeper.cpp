@@ -1,14 +1,20 @@
 // SPDX-License-Identifier: MIT
 #include "windows/trainer/SheetKeeper.h"
 
+#include "battle/common/BoundedList.h"
 #include "battle/sheet/SheetFile.h"
 #include "battle/sheet/TeamText.h"
 #include "runtime/Runtime.h"
 #include "windows/trainer/TrainerSheet.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTimer>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -58,6 +64,17 @@ SheetKeeper::SheetKeeper(Runtime& runtime, TrainerSheet& sheet)
 QString SheetKeeper::autosavePath(Runtime& runtime, int trainer)
 {
     return QDir(runtime.dataFolder()).filePath(QStringLiteral("trainer-%1.json").arg(trainer));
+}
+
+QString SheetKeeper::previousPath(const QString& autosavePath)
+{
+    return autosavePath.chopped(int(std::strlen(".json"))) + QStringLiteral(".previous.json");
+}
+
+bool SheetKeeper::hasKept(Runtime& runtime, int trainer)
+{
+    const QString path = autosavePath(runtime, trainer);
+    return QFileInfo::exists(path) || QFileInfo::exists(previousPath(path));
 }
 
 QString SheetKeeper::trainerCaption() const
@@ -127,17 +144,17 @@ void SheetKeeper::pasteTeamText()
         }
     }
     m_sheet.load(sheet);
-    if (team.moreThanSix) {
-        m_runtime.showMessage(&m_sheet, QStringLiteral("The team text has more than six Pokémon; "
-                                                       "the first six were taken."));
-    }
+    // One box for the whole paste, short enough to fit the screen whatever was pasted.
+    QStringList said;
+    if (team.moreThanSix)
+        said << QStringLiteral(
+            "The team text has more than six Pokémon; the first six were taken.");
     if (!team.unusedLines.empty()) {
-        QStringList lines;
-        for (const std::string& line : team.unusedLines)
-            lines << fromStd(line);
-        m_runtime.showMessage(&m_sheet, QStringLiteral("These lines could not be used:\n") +
-                                            lines.join(QLatin1Char('\n')));
+        said << QStringLiteral("These lines could not be used:\n") +
+                    fromStd(battle::boundedList(team.unusedLines));
     }
+    if (!said.isEmpty())
+        m_runtime.showMessage(&m_sheet, said.join(QStringLiteral("\n\n")));
 }
 
 void SheetKeeper::copyTeamText()
@@ -154,7 +171,9 @@ void SheetKeeper::copyTeamText()
 
 bool SheetKeeper::restoreAutosave()
 {
-    const QString& path = m_autosavePath;
+    // Until restored, the last run's sheet waits where this run's first autosave moved it.
+    const bool fromLastRun = m_runtime.marked(QStringLiteral("moved aside ") + m_autosavePath);
+    const QString path = fromLastRun ? previousPath(m_autosavePath) : m_autosavePath;
     if (!QFileInfo::exists(path))
         return false;
     QString problem;
@@ -164,6 +183,9 @@ bool SheetKeeper::restoreAutosave()
                                             .arg(trainerCaption(), fileName(path), problem));
         return true;
     }
+    // What is restored is this run's sheet from now on: nothing is moved aside any more.
+    m_runtime.unmark(QStringLiteral("moved aside ") + m_autosavePath);
+    m_runtime.mark(QStringLiteral("kept ") + m_autosavePath);
     m_sheet.load(*read);
     return true;
 }
@@ -178,9 +200,31 @@ void SheetKeeper::flushAutosave(bool mayReport)
 
 void SheetKeeper::writeAutosave(bool mayReport)
 {
-    QString problem;
     const QString& path = m_autosavePath;
-    if (Runtime::writeFile(
+    if (!m_runtime.holdsDataFolder()) {
+        if (mayReport && m_runtime.mark(QStringLiteral("told of another copy"))) {
+            m_runtime.showMessage(&m_sheet,
+                                  QStringLiteral("Another copy of Battle Tesh is running and keeps "
+                                                 "the sheets in %1. This copy does not keep its "
+                                                 "sheets; save them with Save As.")
+                                      .arg(fileName(QFileInfo(path).absolutePath())));
+        }
+        return;
+    }
+    QString problem;
+    // The first autosave of a run moves the last run's sheet aside rather than over it.
+    if (m_runtime.mark(QStringLiteral("kept ") + path) && QFileInfo::exists(path)) {
+        const QString previous = previousPath(path);
+        if (std::rename(QFile::encodeName(path).constData(),
+                        QFile::encodeName(previous).constData()) == 0) {
+            m_runtime.mark(QStringLiteral("moved aside ") + path);
+        } else {
+            problem = QString::fromLocal8Bit(std::strerror(errno)) + QLatin1Char('.');
+            m_runtime.unmark(QStringLiteral("kept ") + path);
+        }
+    }
+    if (problem.isEmpty() &&
+        Runtime::writeFile(
             path, QByteArray::fromStdString(battle::writeSheetFile(m_sheet.record())), problem)) {
         m_autosaveFailureShown = false;
         return;

@@ -33,8 +33,12 @@ public:
     // down, so a failure is not reported.
     void flushAutosave(bool mayReport = true);
 
-    // Where the trainer's sheet is autosaved (trainer 1 or 2).
+    // Where the trainer's sheet is autosaved (trainer 1 or 2), and where a run's first autosave
+    // moves the last run's sheet.
     static QString autosavePath(Runtime& runtime, int trainer);
+    static QString previousPath(const QString& autosavePath);
+    // Whether Restore has a sheet of the trainer's to bring back.
+    static bool hasKept(Runtime& runtime, int trainer);
 
 private:
     QString trainerCaption() const;

@@ -12,7 +12,12 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
 using namespace fixture;
+using battle::writeSheetFile;
 
 namespace {
 
@@ -42,7 +47,11 @@ private slots:
     void a_bad_file_leaves_the_sheet_unchanged_with_one_message();
     void pasted_team_text_fills_the_pages_as_typing_would();
     void the_last_sheets_come_back_after_closing();
-    void a_killed_save_leaves_the_previous_file_whole();
+    void a_save_the_system_cuts_short_leaves_the_old_file_whole();
+    void a_pipe_is_refused_at_once();
+    void typing_at_the_next_start_keeps_the_last_runs_sheet();
+    void a_second_copy_keeps_no_sheets();
+    void a_junk_paste_gives_one_short_message();
 
 private:
     TrainerSheet* sheet() const { return static_cast<TrainerSheet*>(show("Tab2")); }
@@ -157,51 +166,94 @@ void TestSheetKeeper::the_last_sheets_come_back_after_closing()
     QCOMPARE(runtime().messages().size(), 1);
 }
 
-// The child writes far more than a sheet and is killed mid-write.
-void TestSheetKeeper::a_killed_save_leaves_the_previous_file_whole()
+// The child saves with the system refusing to let any file grow past a few kilobytes.
+void TestSheetKeeper::a_save_the_system_cuts_short_leaves_the_old_file_whole()
 {
-    const QString path = m_folder.filePath("kept.json");
-    const QByteArray previous = QByteArray::fromStdString(battle::writeSheetFile({}));
-    // On a busy machine the save may finish before the kill lands; then it is tried again.
-    constexpr qint64 savedSize = qint64(1) << 30;
-    for (int attempt = 0; attempt < 5; ++attempt) {
-        put(path, previous);
-        QProcess child;
-        child.start(QCoreApplication::applicationFilePath(), {"--save-slowly", path});
-        QVERIFY(child.waitForReadyRead(10000));
-        // The save's temporary file may have no name: watch the child's open files for it, and
-        // kill the child the moment it writes.
-        const QDir open(QStringLiteral("/proc/%1/fd").arg(child.processId()));
-        bool writing = false;
-        QElapsedTimer waited;
-        for (waited.start(); !writing && waited.elapsed() < 10000;) {
-            for (const QString& fd :
-                 open.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot))
-                writing =
-                    writing || QFile::symLinkTarget(open.filePath(fd)).startsWith(m_folder.path());
-        }
-        QVERIFY(writing);
-        child.kill();
-        QVERIFY(child.waitForFinished(10000));
-        // A save that got as far as its rename has replaced the file whole: try again.
-        if (QFileInfo(path).size() != savedSize) {
-            QCOMPARE(contents(path), previous);
-            return;
-        }
+    QTemporaryDir folder;
+    const QString path = folder.filePath("kept.json");
+    const QByteArray old = "{}\n";
+    put(path, old);
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(), {"--save-limited", path});
+    QVERIFY(child.waitForFinished(60000));
+    const QString said = QString::fromUtf8(child.readAllStandardOutput());
+    QVERIFY2(said.startsWith("Could not save " + path) && said.contains("too large"),
+             qPrintable(said));
+    QCOMPARE(contents(path), old);
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"kept.json"});
+}
+
+void TestSheetKeeper::a_pipe_is_refused_at_once()
+{
+    const QString pipe = m_folder.filePath("pipe.json");
+    QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+    runtime().scriptFileChoices({pipe});
+    QElapsedTimer took;
+    took.start();
+    menu("mnuOpen2!");
+    QVERIFY(took.elapsed() < 1000);
+    QCOMPARE(runtime().messages().size(), 1);
+    QVERIFY(runtime().messageTexts()[0].endsWith("It is not a regular file."));
+}
+
+void TestSheetKeeper::typing_at_the_next_start_keeps_the_last_runs_sheet()
+{
+    battle::SheetRecord last;
+    last.pages[0].species = "Mew";
+    put(SheetKeeper::autosavePath(runtime(), 2), QByteArray::fromStdString(writeSheetFile(last)));
+    step(sheet(), "Text3=A");
+    sheet()->keeper().flushAutosave();
+    menu("mnuRestore!");
+    QCOMPARE(text(sheet(), "Text5_1"), "Mew");
+    QCOMPARE(text(sheet(), "Text3"), "");
+    QCOMPARE(runtime().messages().size(), 0);
+}
+
+void TestSheetKeeper::a_second_copy_keeps_no_sheets()
+{
+    QVERIFY(runtime().holdsDataFolder()); // as the first copy does when it starts
+    TestRuntime second;
+    second.useDataFolder(runtime().dataFolder());
+    TrainerSheet copy(second, Trainer::First);
+    for (const char* typed : {"Text3=A", "Text3=AB"}) {
+        step(&copy, typed);
+        copy.keeper().flushAutosave();
     }
-    QFAIL("every save finished before it could be killed");
+    QCOMPARE(second.messages().size(), 1);
+    QVERIFY(second.messageTexts()[0].startsWith("Another copy of Battle Tesh is running"));
+    QVERIFY(!QFileInfo::exists(SheetKeeper::autosavePath(runtime(), 1)));
+}
+
+void TestSheetKeeper::a_junk_paste_gives_one_short_message()
+{
+    QString junk;
+    for (const char* species : {"Mew", "Abra", "Onix", "Jynx", "Muk", "Ekans", "Ditto"})
+        junk += QString(species) + "\n\n";
+    for (int line = 0; line < 1000; ++line)
+        junk += QString(100, 'j') + '\n';
+    runtime().setClipboardText(junk);
+    menu("mnuImport2!");
+    QCOMPARE(runtime().messages().size(), 1);
+    const QStringList lines = runtime().messageTexts()[0].split('\n');
+    QVERIFY(lines[0].contains("more than six") && lines.size() < 25);
+    QCOMPARE(lines.last(), "… and 980 more");
+    for (const QString& line : lines)
+        QVERIFY(line.size() <= 81);
 }
 
 int main(int argc, char* argv[])
 {
-    if (argc == 3 && QByteArray(argv[1]) == "--save-slowly") {
-        std::fputs("writing\n", stdout);
-        std::fflush(stdout);
-        QString problem;
-        return Runtime::writeFile(QString::fromLocal8Bit(argv[2]),
-                                  QByteArray(qsizetype(1) << 30, 'x'), problem)
-                   ? 0
-                   : 1;
+    if (argc == 3 && QByteArray(argv[1]) == "--save-limited") {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{2048, 2048};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QApplication app(argc, argv);
+        TestRuntime runtime;
+        TrainerSheet sheet(runtime, Trainer::Second);
+        sheet.keeper().saveTo(QString::fromLocal8Bit(argv[2]));
+        std::fputs(runtime.messageTexts().join('\n').toUtf8().constData(), stdout);
+        return 0;
     }
     QApplication app(argc, argv);
     TestSheetKeeper test;

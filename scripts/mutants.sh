@@ -58,7 +58,6 @@ fault "species: Electrode has 36"                    battle/classic/SpeciesTable
 fault "accuracy table: a chosen name reads typed"    battle/classic/AccuracyTable.cpp 's/std::optional\(row->chosen\)/std::optional(row->typed)/'
 fault "accuracy table: a typed name reads chosen"    battle/classic/AccuracyTable.cpp 's/std::optional\(row->typed\)/std::optional(row->chosen)/'
 fault "name lookup: a trailing blank is trimmed"     battle/common/Lookup.h 's/row.\*name == text/row.*name == (text.ends_with(" ") ? text.substr(0, text.size() - 1) : text)/'
-fault "name lookup: the last equal row wins"         battle/common/Lookup.h 's/std::find_if\(rows.begin\(\), rows.end\(\),/std::find_if(rows.rbegin(), rows.rend(),/; s/found == rows.end\(\) \? nullptr : &\*found/found == rows.rend() ? nullptr : &*found/'
 fault "name lookup: nothing is ever found"           battle/common/Lookup.h 's/return found == rows.end\(\) \? nullptr : &\*found;/return nullptr;/'
 fault "random sequence: seeded from the clock"       battle/common/RandomSequence.h 's/std::mt19937 m_engine;/std::mt19937 m_engine{std::random_device{}()};/'
 fault "game stats: stage -1 is 67 %"                battle/game/GameStats.cpp 's/\{66, 100\}/{67, 100}/'

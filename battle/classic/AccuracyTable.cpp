@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "battle/classic/AccuracyTable.h"
 
-#include <algorithm>
+#include "battle/common/Lookup.h"
+
 #include <array>
 
 namespace battle {
@@ -185,13 +186,16 @@ std::span<const AccuracyRow> accuracyRows()
     return rows;
 }
 
-std::optional<double> findBaseAccuracy(std::string_view text, LookupTrigger trigger)
+std::optional<double> baseAccuracyAsChosen(std::string_view text)
 {
-    const auto found = std::find_if(rows.begin(), rows.end(),
-                                    [text](const AccuracyRow& row) { return row.name == text; });
-    if (found == rows.end())
-        return std::nullopt;
-    return trigger == LookupTrigger::Chosen ? found->chosen : found->typed;
+    const AccuracyRow* row = findByName(accuracyRows(), text, &AccuracyRow::name);
+    return row ? std::optional(row->chosen) : std::nullopt;
+}
+
+std::optional<double> baseAccuracyAsTyped(std::string_view text)
+{
+    const AccuracyRow* row = findByName(accuracyRows(), text, &AccuracyRow::name);
+    return row ? std::optional(row->typed) : std::nullopt;
 }
 
 } // namespace battle

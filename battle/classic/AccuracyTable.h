@@ -15,14 +15,12 @@ struct AccuracyRow {
     double typed;
 };
 
-// Which of the attack list's two handlers asks.
-enum class LookupTrigger { Chosen, Typed };
-
 // All rows in list order.
 std::span<const AccuracyRow> accuracyRows();
 
 // The base accuracy of the first row whose name equals the whole text (case-sensitive, no
-// trimming), from the trigger's column; std::nullopt when no name is equal.
-std::optional<double> findBaseAccuracy(std::string_view text, LookupTrigger trigger);
+// trimming), for a name chosen from the list or typed; std::nullopt when no name is equal.
+std::optional<double> baseAccuracyAsChosen(std::string_view text);
+std::optional<double> baseAccuracyAsTyped(std::string_view text);
 
 } // namespace battle

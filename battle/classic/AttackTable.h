@@ -8,12 +8,14 @@
 #include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace battle {
 
 // How the count inside a templated note is drawn.
 enum class DrawKind { None, TwoWay, FourWay };
+
+// The class a chosen attack has; the damage window's Pokédex and sheet figures follow it.
+enum class DamageClass { None, Physical, Special };
 
 // A fixed note is its prefix alone; a templated note reads prefix + drawn count + suffix.
 struct AttackNotes {
@@ -27,33 +29,29 @@ struct AttackNotes {
 // row does not name; a choice of the row leaves those fields as they were.
 struct AttackRow {
     std::string_view key;
-    std::string_view type;        // written to the attack's type list
-    std::string_view damageClass; // "Physical", "Special" or empty
+    std::string_view type;
+    DamageClass damageClass;
     std::optional<int> basePower;
     std::optional<AttackNotes> notes;
     std::string_view damageDealt{}; // extra outputs, only Dragon Rage has them
     std::string_view critical{};
 };
 
-// The main-window controls a choice from the attack list writes.
-enum class AttackField {
-    Notes,         // the notes box
-    BasePower,     // "Base Damage"
-    AttackType,    // the attack's type list
-    DamageDealt,   // the normal figure
-    Critical,      // the critical figure
-    ClassReminder, // "Make Sure You're Using: ..."
+// What choosing an attack from the list sets. An empty optional is a figure the row does not name,
+// which the choice leaves as it was; the notes and the class are set by every choice.
+struct AttackChoice {
+    std::string notes; // empty for a row without notes or an unknown key
+    std::optional<int> basePower;
+    std::optional<std::string> type;
+    DamageClass damageClass = DamageClass::None;
+    std::optional<std::string> fixedNormal; // fixed figures: only Dragon Rage has them
+    std::optional<std::string> fixedCritical;
+
+    bool operator==(const AttackChoice&) const = default;
 };
 
-// One text written into one of those controls.
-struct FieldWrite {
-    AttackField field;
-    std::string text;
-
-    bool operator==(const FieldWrite&) const = default;
-};
-
-inline constexpr std::string_view classReminderPrefix = "Make Sure You're Using: ";
+// "Physical", "Special" or empty.
+std::string_view damageClassName(DamageClass damageClass);
 
 // All rows in list order; the attack list shows exactly these keys in this order.
 std::span<const AttackRow> attackRows();
@@ -61,9 +59,9 @@ std::span<const AttackRow> attackRows();
 // The first row whose key equals the text exactly (case-sensitive), or nullptr.
 const AttackRow* findAttack(std::string_view key);
 
-// The writes a choice of the attack makes, in the order they are made. A template's count is
-// drawn anew from `draw` on every call; rows without a template draw nothing.
-std::vector<FieldWrite> applyAttack(std::string_view key, const DrawSource& draw);
+// What a choice of the attack sets. A template's count is drawn anew from `draw` on every call;
+// rows without a template draw nothing.
+AttackChoice chooseAttack(std::string_view key, const DrawSource& draw);
 
 // The note's text, with a templated count drawn from `draw`.
 std::string fillNotes(const AttackNotes& notes, const DrawSource& draw);

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "battle/classic/Damage.h"
 
-#include "battle/common/Conversions.h"
 #include "battle/classic/TypeChart.h"
+#include "battle/common/Conversions.h"
 
 #include <cmath>
 #include <optional>
@@ -26,7 +26,10 @@ struct FigureConstants {
 constexpr FigureConstants normalHit{1, 128};
 constexpr FigureConstants criticalHit{2, 125};
 
-bool isEmptyOrOneBlank(std::string_view text) { return text.empty() || text == " "; }
+bool isEmptyOrOneBlank(std::string_view text)
+{
+    return text.empty() || text == " ";
+}
 
 struct Stats {
     double attack;
@@ -54,7 +57,7 @@ double figure(const Stats& stats, FigureConstants constants, double effect, doub
            effect * bonus;
 }
 
-OutputText shownWhole(std::string text)
+ShownFigure shownWhole(std::string text)
 {
     const int length = static_cast<int>(text.size());
     return {std::move(text), length};
@@ -62,7 +65,7 @@ OutputText shownWhole(std::string text)
 
 } // namespace
 
-OutputText displayFigure(double figure)
+ShownFigure displayFigure(double figure)
 {
     if (figure > 999)
         return {">999", 4};
@@ -108,13 +111,13 @@ DamageOutcome computeDamage(const DamageInputs& in)
         return outcome;
     }
 
-    outcome.writesFields = true;
+    outcome.hasFigures = true;
     outcome.normal = displayFigure(normal);
     if (normal > 999)
         message = overNineNineNine;
     outcome.critical = displayFigure(critical);
-    outcome.poison = hasHp ? OutputText{numberToText(*hp * poisonShare), 0}
-                           : OutputText{"EnterHP", 0};
+    outcome.poison =
+        hasHp ? ShownFigure{numberToText(*hp * poisonShare), 0} : ShownFigure{"EnterHP", 0};
     if (critical == 0) {
         outcome.critical = shownWhole("0");
         outcome.normal = shownWhole(in.attackName == "Toxic" ? "Toxic" : "NoEff");

@@ -5,44 +5,44 @@
 
 namespace battle {
 
-// The texts of the damage window's fields, exactly as they stand.
+// The damage computation's inputs, texts exactly as the player wrote them.
 struct DamageInputs {
-    std::string attack;             // attacker's Attack stat
-    std::string level;              // attacker's level
-    std::string basePower;          // "Base Damage"
-    std::string defense;            // defender's Defense stat
-    std::string attackType;         // type of the attack
+    std::string attack;     // attacker's Attack stat
+    std::string level;      // attacker's level
+    std::string basePower;  // "Base Damage"
+    std::string defense;    // defender's Defense stat
+    std::string attackType; // type of the attack
     std::string attackerFirstType;
     std::string attackerSecondType;
     std::string defenderFirstType;
     std::string defenderSecondType;
-    std::string defenderHp;         // optional, for the poison figure
-    std::string attackName;         // the attack list's text; only "Toxic" matters
+    std::string defenderHp; // optional, for the poison figure
+    std::string attackName; // the attack list's text; only "Toxic" matters
 };
 
-// What one output field is given: its maximum length (0 for no limit), then its whole text.
-// The text never exceeds the maximum length.
-struct OutputText {
+// A figure as the classic program shows it: its text and how many characters it is shown in
+// (0: as many as it has). The text never has more characters than that.
+struct ShownFigure {
     std::string text;
-    int maxLength = 0;
+    int width = 0;
 };
 
-// The result of a click on Work: an optional message box, shown first, then either all three
-// output fields written or none of them.
+// The result of a click on Work: an optional message, shown first, then either all three figures
+// or none of them.
 struct DamageOutcome {
     std::string message;
-    bool writesFields = false;
-    OutputText normal;
-    OutputText critical;
-    OutputText poison;
+    bool hasFigures = false;
+    ShownFigure normal;
+    ShownFigure critical;
+    ShownFigure poison;
 };
 
-inline constexpr int damageFieldMaxLength = 3; // the figures' fields before any computation
+inline constexpr int initialFigureWidth = 3; // before the first figure is shown
 
 DamageOutcome computeDamage(const DamageInputs& inputs);
 
-// A figure as its field shows it: ">999" above 999, else the digits of its whole part (a cut,
-// not a rounding); a negative figure shows only its sign, as the field is one character wide.
-OutputText displayFigure(double figure);
+// A figure as it is shown: ">999" above 999, else the digits of its whole part (a cut, not a
+// rounding); a negative figure shows only its sign, as it is shown one character wide.
+ShownFigure displayFigure(double figure);
 
 } // namespace battle

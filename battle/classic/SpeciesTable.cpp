@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "battle/classic/SpeciesTable.h"
 
-#include <algorithm>
+#include "battle/common/Lookup.h"
+
 #include <array>
 
 namespace battle {
@@ -173,11 +174,8 @@ std::span<const SpeciesRow> speciesRows()
 
 std::optional<int> findBaseCritical(std::string_view text)
 {
-    const auto found = std::find_if(rows.begin(), rows.end(),
-                                    [text](const SpeciesRow& row) { return row.name == text; });
-    if (found == rows.end())
-        return std::nullopt;
-    return found->baseCritical;
+    const SpeciesRow* row = findByName(speciesRows(), text, &SpeciesRow::name);
+    return row ? std::optional(row->baseCritical) : std::nullopt;
 }
 
 } // namespace battle

@@ -1,31 +1,32 @@
 // SPDX-License-Identifier: MIT
 #include "support/ProgramFixture.h"
 
+#include <QSet>
+
 #include "battle/game/Metronome.h"
 #include "windows/trainer/TrainerSheet.h"
 
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QSpinBox>
 
 using namespace fixture;
 
 namespace {
 
-// The draw that picks the move, found through the move set rather than worked out from the rule.
-float drawFor(const QString& move)
-{
-    const auto moves = battle::game::metronomeMoves();
-    for (std::size_t index = 0; index < moves.size(); ++index) {
-        if (QString::fromUtf8(moves[index]->name.data(), qsizetype(moves[index]->name.size())) ==
-            move)
-            return (static_cast<float>(index) + 0.5f) / static_cast<float>(moves.size());
-    }
-    qFatal("no such move");
-}
-
-// Draws for one rolled turn that hits without a critical hit, one strike.
+// Draws for one rolled turn that hits without a critical hit, one strike, with the damage roll
+// at index 0.5 × 39 = 19 of 217…255, that is 236.
 constexpr std::initializer_list<float> hittingTurn = {0.0f, 0.999f, 0.5f, 0.0f};
+
+// Battle Turn's defaults: level 50, DVs 15, full stat experience, whose bonus is the root capped
+// at 255, a quarter of it 63. Tauros: Attack (2 × (100 + 15) + 63) × 50 / 100 + 5 = 151. Body
+// Slam, power 85, Normal like Tauros (same-type ×1.5) and neutral on a Normal defender:
+//   ⌊⌊22 × 151 × 85 / Defense⌋ / 50⌋ + 2, plus half of it, then × 236 / 255.
+// Chansey's Defense (2 × 20 + 63) × 50 / 100 + 5 = 56: ⌊282370 / 56⌋ = 5042, / 50 → 100, + 2 =
+// 102, × 1.5 → 153, × 236 / 255 → 141.
+constexpr int bodySlamOnChansey = 141;
+// Tauros's Defense (2 × 110 + 63) × 50 / 100 + 5 = 146: ⌊282370 / 146⌋ = 1934, / 50 → 38, + 2 =
+// 40, × 1.5 → 60, × 236 / 255 → 55.
+constexpr int bodySlamOnTauros = 55;
 
 } // namespace
 
@@ -86,35 +87,39 @@ void TestBattleFeed::metronome_calls_every_move_but_itself_and_struggle()
         QVERIFY(move->name != "Metronome" && move->name != "Struggle");
     QCOMPARE(battle::game::metronomePick(0.0f).name, std::string_view("Pound"));
     QCOMPARE(&battle::game::metronomePick(std::nextafter(1.0f, 0.0f)), moves.back());
-    // Each one it calls reaches an open Battle Turn, spelt there as the attack list spells it.
+    // Each one it calls reaches an open Battle Turn, spelt there as the attack list spells it:
+    // one draw from the middle of each of the equal shares gives every move once.
     const QWidget* turn = show(QStringLiteral("Turn"));
-    for (const battle::game::Move* move : moves) {
-        const QString name = QString::fromUtf8(move->name.data(), qsizetype(move->name.size()));
-        runtime().scriptDraws({drawFor(name)});
+    QSet<const battle::game::Move*> reached;
+    for (std::size_t share = 0; share < moves.size(); ++share) {
+        runtime().scriptDraws({(float(share) + 0.5f) / float(moves.size())});
         step(m_main, "mnuMetronome!");
         const std::string shown = text(turn, "Move").toStdString();
-        QVERIFY2(battle::game::moveForProgramName(shown) == move, qPrintable(name));
+        const battle::game::Move* move = battle::game::moveForProgramName(shown);
+        QVERIFY2(move && move->name != "Metronome" && move->name != "Struggle", shown.c_str());
+        reached.insert(move);
     }
+    QCOMPARE(std::size_t(reached.size()), moves.size());
 }
 
 void TestBattleFeed::metronome_chooses_as_the_user_would_data()
 {
-    QTest::addColumn<QString>("move");
+    // Metronome calls the 163 moves other than itself (118) and Struggle (165) in the games'
+    // order, a draw d picking number ⌊163 d⌋ from 0: Flamethrower is move 53, so 52 and
+    // 52.5 / 163 ≈ 0.322; Thunder Shock 84 → 83.5 / 163 ≈ 0.512; after Metronome one less:
+    // Psywave 149 → 147.5 / 163 ≈ 0.905, Fury Swipes 154 → 152.5 / 163 ≈ 0.936.
+    QTest::addColumn<float>("pick");
     QTest::addColumn<QString>("byHand");  // the step that picks it from the list
     QTest::addColumn<float>("countDraw"); // for the attack's own rows, after the pick
-    QTest::newRow("a plain attack") << "Flamethrower"
-                                    << "c1>Flamethrower" << 0.9f;
-    QTest::newRow("counted rounds") << "Fury Swipes"
-                                    << "c1>Fury Swipes" << 0.1f;
-    QTest::newRow("the program's spelling") << "Thunder Shock"
-                                            << "c1>Thundershock" << 0.5f;
-    QTest::newRow("missing from the list") << "Psywave"
-                                           << "c1=Psywave" << 0.5f;
+    QTest::newRow("a plain attack") << 0.322f << "c1>Flamethrower" << 0.9f;
+    QTest::newRow("counted rounds") << 0.936f << "c1>Fury Swipes" << 0.1f;
+    QTest::newRow("the program's spelling") << 0.512f << "c1>Thundershock" << 0.5f;
+    QTest::newRow("missing from the list") << 0.905f << "c1=Psywave" << 0.5f;
 }
 
 void TestBattleFeed::metronome_chooses_as_the_user_would()
 {
-    QFETCH(QString, move);
+    QFETCH(float, pick);
     QFETCH(QString, byHand);
     QFETCH(float, countDraw);
     const QStringList outputs = {"attack1", "basepower", "Text1", "Label3", "c1"};
@@ -125,7 +130,7 @@ void TestBattleFeed::metronome_chooses_as_the_user_would()
         connect(list, &QComboBox::activated, this, [&order] { order << "chosen"; });
     };
     watch();
-    runtime().scriptDraws({drawFor(move), countDraw});
+    runtime().scriptDraws({pick, countDraw});
     step(m_main, "mnuMetronome!");
     const QStringList byMetronome = seen(m_main, outputs)
                                     << order << QString::number(runtime().drawsUsed());
@@ -144,7 +149,8 @@ void TestBattleFeed::metronome_chooses_as_the_user_would()
                               << order << QString::number(runtime().drawsUsed() + 1));
 }
 
-// Attack or Special by the chosen attack's class; what the page leaves empty stays as it was.
+// Attack or Special by the chosen attack's class (Body Slam has none in the attack list, Double
+// Kick is physical); what the page leaves empty stays as it was.
 void TestBattleFeed::pages_feed_the_main_window_by_the_attacks_class()
 {
     for (const char* each : {"Text5_1=Tauros", "Text6_1=298", "Text8_1=238", "Text25_1=Normal",
@@ -153,7 +159,7 @@ void TestBattleFeed::pages_feed_the_main_window_by_the_attacks_class()
         step(sheet(1), each);
     }
     const QStringList fields = {"attack", "poke1", "poke12", "defense", "DHP", "poke2", "poke22"};
-    for (const char* attack : {"c1>Body Slam", "c1>Psychic"}) {
+    for (const char* attack : {"c1>Body Slam", "c1>Double Kick", "c1>Psychic"}) {
         for (const char* each : {attack, "poke12=kept", "poke22=kept"})
             step(m_main, each);
         step(sheet(1), "UseAttacker_1!");
@@ -183,9 +189,8 @@ void TestBattleFeed::pages_feed_battle_turn_and_hits_and_a_yes_go_back()
              QStringList({"Tauros", "Chansey"}));
     QCOMPARE(find<QSpinBox>(turn, "DefenderHp")->value(), 250);
 
-    QSignalSpy rolled(turn, SIGNAL(turnRolled(int)));
     rollAndApply(turn);
-    QCOMPARE(text(sheet(2), "Text11_3"), QString::number(250 - rolled.takeFirst().at(0).toInt()));
+    QCOMPARE(text(sheet(2), "Text11_3"), QString::number(250 - bodySlamOnChansey));
     QCOMPARE(text(sheet(2), "Text27_3"), "");
     find<QPlainTextEdit>(sheet(2), "Text27_3")->setPlainText("low on PP");
     step(sheet(2), "Text11_3=1");
@@ -227,6 +232,8 @@ void TestBattleFeed::works_from_the_keyboard_alone()
     QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, {}, field->mapToGlobal(QPoint()));
     QApplication::sendEvent(field, &menuKey);
     QCOMPARE(find<QSpinBox>(turn, "DefenderHp")->value(), 353);
+    for (const char* each : {"AttackerSpecies>Tauros", "Move>Body Slam"})
+        step(turn, each);
 
     runtime().scriptDraws(hittingTurn);
     showActive(turn);
@@ -234,7 +241,7 @@ void TestBattleFeed::works_from_the_keyboard_alone()
     QTest::keyClick(find(turn, "Roll"), Qt::Key_Space);
     QTest::keyClick(find(turn, "Roll"), Qt::Key_Tab);
     QTest::keyClick(find(turn, "ApplyDamage"), Qt::Key_Space);
-    QVERIFY(text(sheet(2), "Text11_1").toInt() < 353);
+    QCOMPARE(text(sheet(2), "Text11_1"), QString::number(353 - bodySlamOnTauros));
     QCOMPARE(runtime().messageTexts(), QStringList());
 }
 

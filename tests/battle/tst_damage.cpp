@@ -81,23 +81,23 @@ void TestDamage::outcome()
     QFETCH(QStringList, overrides);
     QFETCH(QStringList, shown);
     const DamageOutcome outcome = compute(overrides);
-    QCOMPARE(outcome.writesFields, !shown.first().isEmpty());
+    QCOMPARE(outcome.hasFigures, !shown.first().isEmpty());
     QStringList written;
-    for (const OutputText* output : {&outcome.normal, &outcome.critical, &outcome.poison})
+    for (const ShownFigure* output : {&outcome.normal, &outcome.critical, &outcome.poison})
         written << QString::fromStdString(output->text);
     QCOMPARE(written << QString::fromStdString(outcome.message), shown);
     // A field never cuts its own text; the poison field has no limit.
-    QVERIFY(!outcome.writesFields ||
-            (std::ssize(outcome.normal.text) <= outcome.normal.maxLength &&
-             std::ssize(outcome.critical.text) <= outcome.critical.maxLength &&
-             outcome.poison.maxLength == 0));
+    QVERIFY(!outcome.hasFigures ||
+            (std::ssize(outcome.normal.text) <= outcome.normal.width &&
+             std::ssize(outcome.critical.text) <= outcome.critical.width &&
+             outcome.poison.width == 0));
 }
 
 void TestDamage::display_cuts_without_rounding_data()
 {
     QTest::addColumn<double>("figure");
     QTest::addColumn<QString>("shown");
-    QTest::addColumn<int>("maxLength");
+    QTest::addColumn<int>("width");
     // clang-format off
     QTest::newRow("10")                            << 10.0               << "10"   << 2;
     QTest::newRow("99.5")                          << 99.5               << "99"   << 2;
@@ -114,10 +114,10 @@ void TestDamage::display_cuts_without_rounding()
 {
     QFETCH(double, figure);
     QFETCH(QString, shown);
-    QFETCH(int, maxLength);
-    const OutputText output = displayFigure(figure);
+    QFETCH(int, width);
+    const ShownFigure output = displayFigure(figure);
     QCOMPARE(QString::fromStdString(output.text), shown);
-    QCOMPARE(output.maxLength, maxLength);
+    QCOMPARE(output.width, width);
 }
 
 void TestDamage::effectiveness_data()

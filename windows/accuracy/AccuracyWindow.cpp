@@ -229,17 +229,17 @@ void AccuracyWindow::connectEvents()
 
 void AccuracyWindow::onMoveTyped()
 {
-    lookUpBaseAccuracy(battle::LookupTrigger::Typed);
+    showBaseAccuracy(battle::baseAccuracyAsTyped(form::textOf(m_moves)));
 }
 
 void AccuracyWindow::onMoveChosen()
 {
-    lookUpBaseAccuracy(battle::LookupTrigger::Chosen);
+    showBaseAccuracy(battle::baseAccuracyAsChosen(form::textOf(m_moves)));
 }
 
-void AccuracyWindow::lookUpBaseAccuracy(battle::LookupTrigger trigger)
+// A name the list does not know leaves the base accuracy as it was.
+void AccuracyWindow::showBaseAccuracy(std::optional<double> base)
 {
-    const std::optional<double> base = battle::findBaseAccuracy(form::textOf(m_moves), trigger);
     if (base)
         m_baseAccuracy->setText(form::fromStd(battle::numberToText(*base)));
 }

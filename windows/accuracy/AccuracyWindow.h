@@ -29,7 +29,7 @@ private:
 
     void onMoveTyped();
     void onMoveChosen();
-    void lookUpBaseAccuracy(battle::LookupTrigger trigger);
+    void showBaseAccuracy(std::optional<double> base);
     void stepCounter(QLineEdit* count, QLineEdit* multiplier, battle::MultiplierTable table,
                      int delta);
     static void applyCounterRule(QLineEdit* count);

@@ -6,6 +6,8 @@
 // themselves live in battle/; this class only reads fields, calls them and writes the results.
 // The other tools open through signals, so that this window never needs to know them.
 
+#include "battle/classic/AttackTable.h"
+
 #include <QMainWindow>
 
 class QAction;
@@ -20,7 +22,6 @@ class Runtime;
 class StatusChanger;
 
 namespace battle {
-struct FieldWrite;
 struct PageRecord;
 } // namespace battle
 
@@ -31,6 +32,9 @@ class DamageWindow : public QMainWindow {
     Q_OBJECT
 
 public:
+    // What a type list shows until a type is chosen or typed.
+    static constexpr const char* typePrompt = "Select Type";
+
     explicit DamageWindow(Runtime& runtime, QWidget* parent = nullptr);
 
     // Figures from the Pokédex, written as typing them would: the attacker's Attack (its Special
@@ -59,6 +63,8 @@ signals:
 
 private:
     void buildControls();
+    void styleControls(const QWidget* client);
+    void findControls(const QWidget* client);
     void buildMenus();
     void buildTeamsMenu(QMenuBar* bar);
     void buildStatusMenu(QMenu* edit);
@@ -83,7 +89,7 @@ private:
     // Shows the field's message and empties it when its text is refused; true when it passes.
     bool checkNumberField(QLineEdit* field, const QString& message);
     bool chosenAttackIsSpecial() const;
-    void applyWrite(const battle::FieldWrite& write);
+    void applyChoice(const battle::AttackChoice& choice);
 
     Runtime& m_runtime;
     QLineEdit* m_attack = nullptr;
@@ -102,8 +108,10 @@ private:
     QComboBox* m_defenderType2 = nullptr;
     QPlainTextEdit* m_notes = nullptr;
     QLabel* m_classReminder = nullptr;
+    battle::DamageClass m_chosenClass = battle::DamageClass::None;
     QPushButton* m_work = nullptr;
     QLabel* m_credits = nullptr;
+    QLabel* m_answer = nullptr;
     QTimer* m_creditsTimer = nullptr;
     QAction* m_exitItem = nullptr;
     QAction* m_trackingItem = nullptr;

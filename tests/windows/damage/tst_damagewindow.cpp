@@ -73,7 +73,7 @@ void TestDamageWindow::behaviour_data()
     row("hit points refuse z alone",           {"DHP=z"}, {"DHP="}, {numbers});
     row("hit points keep a blank",             {"DHP= "}, {"DHP= "});
     row("typing checks every change",          {"attack<x5a"}, {"attack=5a"}, {number});
-    row("Absorb fills power, type and class",  {"c1>Absorb"}, {"basepower=20", "attack1=Grass", "Label3=" + yes + "Special", "Text1="});
+    row("Absorb after Growl: notes emptied",   {"c1>Growl", "c1>Absorb"}, {"basepower=20", "attack1=Grass", "Label3=" + yes + "Special", "Text1="});
     row("Growl after Tackle keeps both",       {"c1>Tackle", "c1>Growl"}, {"basepower=35", "attack1=Normal", "Label3=" + yes, growl});
     row("Dragon Rage shows whole figures",     {"attack=100", "level=50", "basepower=0", "defense=90", "Work!", "c1>Dragon Rage"}, {"damagedealt=40", "critical=80", "basepower=0"});
     row("Bide draws its count anew",           {"c1>Bide", "c1>Bide"}, {bide}, {}, 2, {91, 11});

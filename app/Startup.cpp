@@ -11,6 +11,7 @@
 #include "windows/critical/CriticalWindow.h"
 #include "windows/damage/DamageWindow.h"
 #include "windows/dex/DexWindow.h"
+#include "windows/duel/DuelWindow.h"
 #include "windows/splash/SplashWindow.h"
 #include "windows/trainer/DefenderLink.h"
 #include "windows/trainer/SheetKeeper.h"
@@ -95,6 +96,26 @@ QString turnSpecies(const battle::PageRecord& page)
     return species ? form::fromStd(battle::game::programNameOf(*species)) : QString();
 }
 
+std::optional<int> pageHp(const battle::PageRecord& page)
+{
+    const std::optional<double> hp = battle::textToNumber(page.hp);
+    if (hp && *hp >= 0 && *hp <= std::numeric_limits<int>::max())
+        return static_cast<int>(*hp);
+    return std::nullopt;
+}
+
+// An open Duel takes a page as its own side (Mine) or the foe's: species and current HP.
+void feedDuel(Runtime& runtime, const battle::PageRecord& record, bool mine)
+{
+    auto* duel = qobject_cast<DuelWindow*>(runtime.openWindow(QStringLiteral("Duel")));
+    if (!duel)
+        return;
+    if (const QString species = turnSpecies(record); !species.isEmpty())
+        mine ? duel->setMineSpecies(species) : duel->setFoeSpecies(species);
+    if (const auto hp = pageHp(record))
+        mine ? duel->setMineHp(*hp) : duel->setFoeHp(*hp);
+}
+
 // A page feeds the main window's figures and Battle Turn's species and current HP; what the
 // page leaves empty stays as it is.
 void useAsAttacker(Runtime& runtime, TrainerSheet* sheet, int page)
@@ -104,6 +125,7 @@ void useAsAttacker(Runtime& runtime, TrainerSheet* sheet, int page)
         main->useSheetAttacker(record);
     if (TurnWindow* turn = openTurn(runtime); turn && !turnSpecies(record).isEmpty())
         turn->setAttackerSpecies(turnSpecies(record));
+    feedDuel(runtime, record, true);
 }
 
 void useAsDefender(Runtime& runtime, TrainerSheet* sheet, int page)
@@ -120,6 +142,7 @@ void useAsDefender(Runtime& runtime, TrainerSheet* sheet, int page)
         if (hp && *hp >= 0 && *hp <= std::numeric_limits<int>::max())
             turn->setDefenderHp(static_cast<int>(*hp));
     }
+    feedDuel(runtime, record, false);
 }
 
 QWidget* createSheet(Runtime& runtime, Trainer trainer)
@@ -170,6 +193,8 @@ QWidget* createDamageWindow(Runtime& runtime)
                      [&runtime, window] { restoreSheets(runtime, window); });
     QObject::connect(window, &DamageWindow::battleTurnRequested, window,
                      [&runtime] { runtime.showWindow(QStringLiteral("Turn")); });
+    QObject::connect(window, &DamageWindow::duelRequested, window,
+                     [&runtime] { runtime.showWindow(QStringLiteral("Duel")); });
     QObject::connect(window, &DamageWindow::dexRequested, window,
                      [&runtime] { runtime.showWindow(QStringLiteral("Dex")); });
     return window;
@@ -216,6 +241,7 @@ void registerWindows(Runtime& runtime)
                            [&runtime] { return createSheet(runtime, Trainer::Second); });
     runtime.registerWindow(QStringLiteral("Turn"),
                            [&runtime] { return createTurnWindow(runtime); });
+    runtime.registerWindow(QStringLiteral("Duel"), [&runtime] { return new DuelWindow(runtime); });
 }
 
 void describeApplication()

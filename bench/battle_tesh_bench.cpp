@@ -5,6 +5,7 @@
 
 #include "Report.h"
 #include "app/Startup.h"
+#include "battle/game/Duel.h"
 #include "runtime/QtRuntime.h"
 #include "windows/trainer/SheetKeeper.h"
 #include "windows/trainer/TrainerSheet.h"
@@ -27,7 +28,10 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <algorithm>
+#include <cmath>
 #include <functional>
+#include <span>
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -44,6 +48,8 @@ constexpr double finderBoundMs = 20;
 constexpr double trackingBoundMs = 50;
 constexpr double handlerBoundMs = 2;
 constexpr double sheetFileBoundMs = 50;
+constexpr double duelBoundMs = 50;       // the median of the level-50 duels
+constexpr double slowDuelBoundMs = 1000; // the slowest level-100 duel
 
 QElapsedTimer benchClock;
 
@@ -362,6 +368,7 @@ struct HandlerTimes {
     std::vector<double> metronome;
     std::vector<double> useDefender;
     std::vector<double> applyDamage;
+    std::vector<double> duelStage;
 };
 
 HandlerTimes timeHandlers(QtRuntime& runtime)
@@ -501,7 +508,88 @@ HandlerTimes timeHandlers(QtRuntime& runtime)
     });
     expectText(find<QPushButton>(turn, "ApplyDamage")->isEnabled() ? "enabled" : "disabled",
                QStringLiteral("disabled"), "Apply to Sheet after applying");
+
+    // A Duel input changed: the handler hands the computation to a worker and returns.
+    QWidget* duel = runtime.openWindow(QStringLiteral("Duel"));
+    auto* duelStage = find<QSpinBox>(duel, "MineAttackStage");
+    times.duelStage = timeHandler([duelStage](int repeat) { duelStage->setValue(repeat % 2); });
+    QDeadlineTimer deadline(5000);
+    while (find<QLineEdit>(duel, "WinChance")->text().isEmpty() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    expectFilled(find<QLineEdit>(duel, "WinChance")->text(), "WinChance after a stage change");
     return times;
+}
+
+// Duels at full HP on the maximum preset, timed straight from the rules as the Duel's worker
+// computes them.
+struct DuelCase {
+    const char* mine;
+    const char* mineMove;
+    const char* foe;
+    const char* foeMove;
+};
+// clang-format off
+constexpr DuelCase levelFiftyDuels[] = {
+    {"Tauros",    "Body Slam",    "Snorlax",   "Body Slam"},
+    {"Snorlax",   "Hyper Beam",   "Tauros",    "Hyper Beam"},
+    {"Tauros",    "Double-Edge",  "Dragonite", "Hyper Beam"},
+    {"Golem",     "Explosion",    "Alakazam",  "Psychic"},
+    {"Electrode", "Explosion",    "Jolteon",   "Thunderbolt"},
+    {"Charizard", "Flamethrower", "Snorlax",   "Body Slam"},
+    {"Arcanine",  "Flamethrower", "Tauros",    "Body Slam"},
+    {"Raichu",    "Thunderbolt",  "Snorlax",   "Body Slam"},
+    {"Muk",       "Sludge",       "Snorlax",   "Body Slam"},
+    {"Jynx",      "Ice Beam",     "Alakazam",  "Seismic Toss"},
+    {"Pinsir",    "Slash",        "Scyther",   "Slash"},
+    {"Venusaur",  "Mega Drain",   "Tauros",    "Body Slam"},
+    {"Starmie",   "Surf",         "Rhydon",    "Earthquake"},
+    {"Gengar",    "Night Shade",  "Chansey",   "Seismic Toss"},
+    {"Lapras",    "Blizzard",     "Zapdos",    "Thunder"},
+    {"Exeggutor", "Mega Drain",   "Golem",     "Rock Slide"},
+    {"Persian",   "Slash",        "Dugtrio",   "Earthquake"},
+    {"Nidoking",  "Thunderbolt",  "Cloyster",  "Blizzard"},
+    {"Mewtwo",    "Psychic",      "Mew",       "Psychic"},
+    {"Chansey",   "Ice Beam",     "Snorlax",   "Body Slam"},
+};
+constexpr DuelCase levelHundredDuels[] = {
+    {"Chansey",   "Pound",        "Chansey",   "Pound"},
+    {"Chansey",   "Seismic Toss", "Chansey",   "Seismic Toss"},
+    {"Chansey",   "Ice Beam",     "Chansey",   "Thunderbolt"},
+    {"Chansey",   "Body Slam",    "Chansey",   "Thunderbolt"},
+    {"Chansey",   "Psywave",      "Chansey",   "Super Fang"},
+    {"Chansey",   "Double-Edge",  "Chansey",   "Body Slam"},
+};
+// clang-format on
+
+battle::game::DuelSide duelSide(const char* species, const char* move, int level)
+{
+    using namespace battle::game;
+    DuelSide side;
+    side.fighter.species = findSpecies(species);
+    side.move = findMove(move);
+    if (!side.fighter.species || !side.move)
+        giveUp(QStringLiteral("no species %1 or move %2").arg(species, move));
+    const Training training = *presetTraining(Preset::Maximum);
+    side.fighter.level = level;
+    side.fighter.stats =
+        computeStats(side.fighter.species->base, training.dvs, training.statExp, level);
+    side.hp = side.fighter.stats.hp;
+    return side;
+}
+
+std::vector<double> timeDuels(std::span<const DuelCase> duels, int level)
+{
+    std::vector<double> samples;
+    for (const DuelCase& c : duels) {
+        const battle::game::DuelInputs inputs{duelSide(c.mine, c.mineMove, level),
+                                              duelSide(c.foe, c.foeMove, level)};
+        const qint64 start = benchClock.nsecsElapsed();
+        const battle::game::DuelResult result = battle::game::computeDuel(inputs);
+        samples.push_back(msSince(start, benchClock.nsecsElapsed()));
+        if (std::abs(result.won + result.lost + result.drawn + result.undecided - 1) > 1e-9)
+            giveUp(QStringLiteral("the duel %1 against %2 does not add up").arg(c.mine, c.foe));
+    }
+    return samples;
 }
 
 struct SheetFileTimes {
@@ -591,7 +679,11 @@ int main(int argc, char* argv[])
         timeOpening(program, find<QAction>(main, "mnuDex"), {QStringLiteral("Dex")});
     const auto turnOpenings =
         timeOpening(program, find<QAction>(main, "mnuTurn"), {QStringLiteral("Turn")});
+    const auto duelOpenings =
+        timeOpening(program, find<QAction>(main, "mnuDuel"), {QStringLiteral("Duel")});
     const HandlerTimes handlers = timeHandlers(program.runtime);
+    const auto duels = timeDuels(levelFiftyDuels, 50);
+    const auto slowDuels = timeDuels(levelHundredDuels, 100);
     const SheetFileTimes sheetFiles = timeSheetFiles(program.runtime);
     if (program.guard.boxesSeen() > 0)
         giveUp(QStringLiteral("%1 message boxes appeared").arg(program.guard.boxesSeen()));
@@ -605,6 +697,9 @@ int main(int argc, char* argv[])
     std::printf("  Pokemon Tracking openings:         %s\n", listed(trackingOpenings).c_str());
     std::printf("  Pokedex openings:                  %s\n", listed(dexOpenings).c_str());
     std::printf("  Battle Turn openings:              %s\n", listed(turnOpenings).c_str());
+    std::printf("  Duel openings:                     %s\n", listed(duelOpenings).c_str());
+    std::printf("  Duels at level 50:                 %s\n", listed(duels).c_str());
+    std::printf("  Duels at level 100 (Chansey):      %s\n", listed(slowDuels).c_str());
     std::printf("  (openings closed and deleted in between; handlers %d times each, repaints "
                 "untimed)\n\n",
                 handlerRepeats);
@@ -632,5 +727,12 @@ int main(int argc, char* argv[])
     held &= reportHandler("handler: Metronome", handlers.metronome);
     held &= reportHandler("handler: Use as Defender (sheet page)", handlers.useDefender);
     held &= reportHandler("handler: Roll, then Apply to Sheet", handlers.applyDamage);
+    held &= reportMedian("Duel opened and painted", duelOpenings, finderBoundMs);
+    held &= reportHandler("handler: Duel stage changed", handlers.duelStage);
+    held &= reportMedian("Duel: 20 level-50 duels computed", duels, duelBoundMs);
+    held &= bench::reportAgainstBound(
+        "Duel: slowest level-100 duel computed",
+        bench::format("%.1f ms", *std::max_element(slowDuels.begin(), slowDuels.end())),
+        *std::max_element(slowDuels.begin(), slowDuels.end()), slowDuelBoundMs, "ms");
     return held ? 0 : 1;
 }

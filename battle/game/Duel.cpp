@@ -70,7 +70,7 @@ struct Use {
 
 class Chain {
 public:
-    explicit Chain(const DuelInputs& in);
+    Chain(const DuelInputs& in, std::stop_token stop);
     DuelResult run();
 
 private:
@@ -123,12 +123,13 @@ private:
                Product&& product);
     void toLayers(const Products& products, Collection& out);
 
+    std::stop_token m_stop;
     std::array<Side, 2> m_side;
     std::vector<std::vector<double>> m_free;
     double m_won = 0, m_lost = 0, m_drawn = 0;
 };
 
-Chain::Chain(const DuelInputs& in)
+Chain::Chain(const DuelInputs& in, std::stop_token stop) : m_stop(std::move(stop))
 {
     m_side[0].in = &in.mine;
     m_side[1].in = &in.foe;
@@ -710,7 +711,9 @@ DuelResult Chain::run()
         const std::size_t limit = std::max<std::size_t>(
             64, static_cast<std::size_t>(m_side[0].dim) * static_cast<std::size_t>(m_side[1].dim) /
                     static_cast<std::size_t>(m_side[0].dim + m_side[1].dim));
-        for (; turn < duelTurns && !products.empty() && products.size() <= limit; ++turn) {
+        for (; turn < duelTurns && !products.empty() && products.size() <= limit &&
+               !m_stop.stop_requested();
+             ++turn) {
             Products next;
             std::vector<std::pair<std::size_t, std::size_t>> index;
             for (const Product& product : products) {
@@ -732,7 +735,7 @@ DuelResult Chain::run()
     } else {
         add(current[layerFor(current, start)], 0, hpMine, hpFoe, 1.0);
     }
-    for (; turn < duelTurns; ++turn) {
+    for (; turn < duelTurns && !m_stop.stop_requested(); ++turn) {
         Collection next;
         for (const Layer& layer : current) {
             for (const auto& [first, chance] : orders(layer.aux)) {
@@ -766,9 +769,9 @@ std::string_view statusName(Status status)
     return statusNames[static_cast<std::size_t>(status)];
 }
 
-DuelResult computeDuel(const DuelInputs& inputs)
+DuelResult computeDuel(const DuelInputs& inputs, std::stop_token stop)
 {
-    return Chain(inputs).run();
+    return Chain(inputs, std::move(stop)).run();
 }
 
 std::vector<std::string> duelNotes(const Move& mine, const Move& foe)

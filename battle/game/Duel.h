@@ -8,6 +8,7 @@
 
 #include "battle/game/GameTurn.h"
 
+#include <stop_token>
 #include <string>
 #include <vector>
 
@@ -49,7 +50,9 @@ struct DuelResult {
     std::vector<double> wonBy, lostBy, drawnBy;
 };
 
-DuelResult computeDuel(const DuelInputs& inputs);
+// A stop request ends the computation early with a partial result, for callers that no longer
+// want it.
+DuelResult computeDuel(const DuelInputs& inputs, std::stop_token stop = {});
 
 // A sentence for each thing the chosen moves do that the duel leaves out.
 std::vector<std::string> duelNotes(const Move& mine, const Move& foe);

@@ -311,6 +311,11 @@ std::string chanceText(int in256)
     return percentText(in256 / double(byteOutcomes));
 }
 
+std::string fractionText(double fraction)
+{
+    return percentText(fraction);
+}
+
 std::string rollsText(const std::vector<int>& rolls)
 {
     if (rolls.empty())

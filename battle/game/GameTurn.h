@@ -78,6 +78,7 @@ TurnOutcome rollTurn(const TurnInputs& inputs, const TurnFigures& figures, const
 
 // The texts the window shows.
 std::string chanceText(int in256);                                 // "99.6 %"
+std::string fractionText(double fraction);                         // the same for any chance
 std::string rollsText(const std::vector<int>& rolls);              // "84, 85, 85, …"
 std::string rangeText(const TurnFigures& figures, int defenderHp); // "84–99 (27.2–32.0 %)"
 std::string koText(const TurnFigures& figures);                    // "1: 0.0 %, 2: 12.5 %, …"

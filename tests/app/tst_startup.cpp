@@ -40,7 +40,7 @@ void TestStartup::the_splash_alone_hands_over_once_by_timer_or_click()
     QWidget* splash = runtime().openWindow("frmSplash");
     for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Escape})
         QTest::keyClick(splash, key); // keys do not hand over
-    for (const char* name : {"FrmDamage", "Acc", "CH", "Tab1", "Tab2", "Dex", "Turn"})
+    for (const char* name : {"FrmDamage", "Acc", "CH", "Tab1", "Tab2", "Dex", "Turn", "Duel"})
         QVERIFY2(!runtime().openWindow(name), name);
     // The closed splash lingers until its deferred deletion; what still reaches it must not
     // bring back the main window the user has closed meanwhile.
@@ -59,10 +59,10 @@ void TestStartup::the_splash_alone_hands_over_once_by_timer_or_click()
 void TestStartup::menus_open_each_tool_once_afresh_and_exit_ends_them_all()
 {
     QWidget* main = mainWindow();
-    for (const char* item : {"mnuAcc!", "mnuCH!", "mnuPT!", "mnuDex!", "mnuTurn!"})
+    for (const char* item : {"mnuAcc!", "mnuCH!", "mnuPT!", "mnuDex!", "mnuTurn!", "mnuDuel!"})
         step(main, item);
     QList<QPointer<QWidget>> windows{main};
-    for (const char* name : {"Acc", "CH", "Tab1", "Tab2", "Dex", "Turn"}) {
+    for (const char* name : {"Acc", "CH", "Tab1", "Tab2", "Dex", "Turn", "Duel"}) {
         windows << runtime().openWindow(name);
         QVERIFY2(windows.last() && !windows.last()->parentWidget(), name); // no owner
     }

@@ -308,6 +308,7 @@ void DamageWindow::buildMenus()
         named(mnuWin->addAction(tr("Critical Hit Finder")), "mnuCH", Qt::CTRL | Qt::Key_H);
     m_dexItem = named(mnuWin->addAction(tr("Pokédex")), "mnuDex", Qt::CTRL | Qt::Key_D);
     m_turnItem = named(mnuWin->addAction(tr("Battle Turn")), "mnuTurn", Qt::CTRL | Qt::Key_B);
+    m_duelItem = named(mnuWin->addAction(tr("Duel")), "mnuDuel", Qt::CTRL | Qt::Key_U);
     m_metronomeItem =
         named(mnuWin->addAction(tr("Metronome")), "mnuMetronome", Qt::CTRL | Qt::Key_M);
 
@@ -360,6 +361,7 @@ void DamageWindow::connectHandlers()
     connect(m_criticalItem, &QAction::triggered, this, &DamageWindow::criticalFinderRequested);
     connect(m_dexItem, &QAction::triggered, this, &DamageWindow::dexRequested);
     connect(m_turnItem, &QAction::triggered, this, &DamageWindow::battleTurnRequested);
+    connect(m_duelItem, &QAction::triggered, this, &DamageWindow::duelRequested);
     connect(m_metronomeItem, &QAction::triggered, this, &DamageWindow::onMetronomeTriggered);
     connect(m_copyCriticalItem, &QAction::triggered, this, &DamageWindow::onCopyCriticalTriggered);
     connect(m_copyNormalItem, &QAction::triggered, this, &DamageWindow::onCopyNormalTriggered);

@@ -61,7 +61,7 @@ fault "game stats: stage -1 is 67 %"                battle/game/GameStats.cpp 's
 fault "Duel: the slower side moves first"         battle/game/Duel.cpp 's/mine > foe \? 0 : 1/mine < foe ? 0 : 1/'
 fault "Duel: full paralysis never happens"         battle/game/Duel.cpp 's/fullParalysisIn256 = 63/fullParalysisIn256 = 0/'
 fault "Duel: residual after the other move"        battle/game/Duel.cpp 's/residualProduct\(first, acted\)/residualProduct(1 - first, acted)/; s/residualProduct\(1 - first, actedSecond\)/residualProduct(first, actedSecond)/'
-fault "Duel: recoil costs nothing"                 battle/game/Duel.cpp 's/leftX = std::max\(0, hpX - std::max\(1, dealt \/ 4\)\);/leftX = hpX;/'
+fault "Duel: recoil costs nothing"                 battle/game/Duel.cpp 's/return std::max\(0, hp - std::max\(1, dealt \/ 4\)\);/return hp;/'
 fault "Duel: Hyper Beam needs no recharge"         battle/game/Duel.cpp 's/hitAux = withRecharge\(hitAux, x, true\);/;/'
 fault "game stats: HP DV bits of Attack and Defense swapped" battle/game/GameStats.cpp 's/\(dvs.attack & 1\) \* 8 \+ \(dvs.defense & 1\) \* 4/(dvs.attack & 1) * 4 + (dvs.defense & 1) * 8/'
 fault "game stats: stats go past 999"                battle/game/GameStats.cpp 's/return std::min\(statCore\(base, dv, statExp, level\) \+ 5, maxStat\);/return statCore(base, dv, statExp, level) + 5;/'

@@ -48,6 +48,23 @@ Aux withRecharge(Aux aux, int side, bool recharge)
     return (aux & ~(1u << (22 + side))) | static_cast<Aux>(recharge) << (22 + side);
 }
 
+// The user's HP after a hit that dealt `dealt`: recoil, drain (up to its maximum), or Explosion.
+int userHpAfter(DuelEffect effect, int hp, int dealt, int maxHp)
+{
+    switch (effect) {
+    case DuelEffect::QuarterRecoil:
+        return std::max(0, hp - std::max(1, dealt / 4));
+    case DuelEffect::HalfRecoil:
+        return std::max(0, hp - std::max(1, dealt / 2));
+    case DuelEffect::Drain:
+        return std::max(hp, std::min(maxHp, hp + std::max(1, dealt / 2)));
+    case DuelEffect::Explode:
+        return 0;
+    default:
+        return hp;
+    }
+}
+
 bool isType(const Species& species, Type type)
 {
     return species.type1 == type || species.type2 == type;
@@ -100,6 +117,8 @@ private:
     void addScaled(Collection& out, Aux aux, const Layer& from, double weight);
     void release(Collection& collection);
     void act(int x, const Layer& in, double weight, Collection& out);
+    void userHits(int x, const Layer& in, double moves, Collection& out, std::size_t missIndex,
+                  const std::array<std::size_t, 2>& hitIndex, const Branches& branches);
     void hitsOnly(int x, const Use& u, int hpX, int hpY, double p, Collection& out,
                   const std::array<std::size_t, 2>& hitIndex,
                   const std::array<std::pair<Aux, double>, 2>& branches, std::size_t branchCount);
@@ -385,18 +404,23 @@ void Chain::act(int x, const Layer& in, double weight, Collection& out)
                             effect == DuelEffect::HalfRecoil || effect == DuelEffect::Drain ||
                             effect == DuelEffect::Explode;
     const int maxHp = side.in->fighter.stats.hp;
+    if (effect == DuelEffect::QuarterRecoil || effect == DuelEffect::HalfRecoil ||
+        effect == DuelEffect::Drain) {
+        userHits(x, in, moves, out, missIndex, hitIndex, {branches, branchCount});
+        return;
+    }
     const int columns = m_side[1].dim;
-    const int strideX = x == 0 ? columns : 1;
-    const int strideY = x == 0 ? 1 : columns;
-    const auto xs = static_cast<std::size_t>(x);
-    const auto ys = static_cast<std::size_t>(y);
-    for (int hpX = in.lo[xs]; hpX <= in.hi[xs]; ++hpX) {
-        for (int hpY = in.lo[ys]; hpY <= in.hi[ys]; ++hpY) {
-            const double cell = in.mass[static_cast<std::size_t>(hpX * strideX + hpY * strideY)];
-            if (cell == 0 || cell < negligible)
+    const Use* sameUse = side.hpDependent ? nullptr : &use(x, in.aux, 1);
+    // In the order of memory, whichever side acts.
+    for (int mine = in.lo[0]; mine <= in.hi[0]; ++mine) {
+        for (int foe = in.lo[1]; foe <= in.hi[1]; ++foe) {
+            const double cell = in.mass[static_cast<std::size_t>(mine * columns + foe)];
+            if (cell < negligible)
                 continue;
+            const int hpX = x == 0 ? mine : foe;
+            const int hpY = x == 0 ? foe : mine;
             const double p = cell * moves;
-            const Use& u = use(x, in.aux, hpY);
+            const Use& u = sameUse ? *sameUse : use(x, in.aux, hpY);
             if (u.miss > 0) {
                 if (effect == DuelEffect::Explode)
                     ends(y, p * u.miss);
@@ -411,21 +435,7 @@ void Chain::act(int x, const Layer& in, double weight, Collection& out)
                 const double pq = p * chance;
                 const int dealt = std::min(amount, hpY);
                 const int leftY = hpY - dealt;
-                int leftX = hpX;
-                switch (effect) {
-                case DuelEffect::QuarterRecoil:
-                    leftX = std::max(0, hpX - std::max(1, dealt / 4));
-                    break;
-                case DuelEffect::HalfRecoil:
-                    leftX = std::max(0, hpX - std::max(1, dealt / 2));
-                    break;
-                case DuelEffect::Drain:
-                    leftX = std::max(hpX, std::min(maxHp, hpX + std::max(1, dealt / 2)));
-                    break;
-                default:
-                    leftX = 0; // Explosion
-                    break;
-                }
+                const int leftX = userHpAfter(effect, hpX, dealt, maxHp);
                 if (leftY == 0)
                     ends(leftX == 0 ? 2 : x, pq);
                 else if (leftX == 0)
@@ -472,6 +482,85 @@ void Chain::hitsOnly(int x, const Use& u, int hpX, int hpY, double p, Collection
     }
 }
 
+// The hits of a move that also changes its user's HP by what it dealt: per amount, one shifted
+// copy of the layer, in the order of memory.
+void Chain::userHits(int x, const Layer& in, double moves, Collection& out, std::size_t missIndex,
+                     const std::array<std::size_t, 2>& hitIndex, const Branches& branches)
+{
+    const int y = 1 - x;
+    const auto xs = static_cast<std::size_t>(x);
+    const auto ys = static_cast<std::size_t>(y);
+    const DuelEffect effect = m_side[xs].effect.effect;
+    const int maxHp = m_side[xs].in->fighter.stats.hp;
+    const int columns = m_side[1].dim;
+    const int strideX = x == 0 ? columns : 1;
+    const int strideY = x == 0 ? 1 : columns;
+    const Use& u = use(x, in.aux, 1);
+    const auto index = [&](int hpX, int hpY) {
+        return static_cast<std::size_t>(hpX * strideX + hpY * strideY);
+    };
+    // Either axis first, so the inner loop walks memory in order.
+    const auto cells = [&](int fromY, const auto& visit) {
+        if (x == 0) {
+            for (int hpX = in.lo[xs]; hpX <= in.hi[xs]; ++hpX)
+                for (int hpY = std::max(fromY, in.lo[ys]); hpY <= in.hi[ys]; ++hpY)
+                    visit(hpX, hpY);
+        } else {
+            for (int hpY = std::max(fromY, in.lo[ys]); hpY <= in.hi[ys]; ++hpY)
+                for (int hpX = in.lo[xs]; hpX <= in.hi[xs]; ++hpX)
+                    visit(hpX, hpY);
+        }
+    };
+    // Misses and knock-outs; a knock-out deals exactly the target's HP, whatever the amount.
+    std::vector<std::size_t> firstKnockOut(static_cast<std::size_t>(in.hi[ys]) + 1, 0);
+    for (int hpY = 0; hpY <= in.hi[ys]; ++hpY) {
+        std::size_t i = 0;
+        while (i < u.hits.size() && u.hits[i].first < hpY)
+            ++i;
+        firstKnockOut[static_cast<std::size_t>(hpY)] = i;
+    }
+    Layer& missed = out[missIndex];
+    cells(1, [&](int hpX, int hpY) {
+        const double cell = in.mass[index(hpX, hpY)];
+        if (cell < negligible)
+            return;
+        const double p = cell * moves;
+        if (u.miss > 0)
+            add(missed, x, hpX, hpY, p * u.miss);
+        const std::size_t i = firstKnockOut[static_cast<std::size_t>(hpY)];
+        if (i < u.hits.size())
+            ends(userHpAfter(effect, hpX, hpY, maxHp) == 0 ? 2 : x, p * u.knockedFrom[i]);
+    });
+    for (const auto& [amount, chance] : u.hits) {
+        if (amount >= in.hi[ys])
+            break;
+        double fainted = 0;
+        for (std::size_t b = 0; b < branches.count; ++b) {
+            Layer& to = out[hitIndex[b]];
+            const double factor = moves * chance * branches.branches[b].second;
+            cells(amount + 1, [&](int hpX, int hpY) {
+                const double cell = in.mass[index(hpX, hpY)];
+                if (cell < negligible)
+                    return;
+                const int leftX = userHpAfter(effect, hpX, amount, maxHp);
+                if (leftX == 0)
+                    fainted += cell * factor;
+                else
+                    to.mass[index(leftX, hpY - amount)] += cell * factor;
+            });
+            const int low = std::max(1, userHpAfter(effect, in.lo[xs], amount, maxHp));
+            const int high = userHpAfter(effect, in.hi[xs], amount, maxHp);
+            if (high >= low) {
+                to.lo[xs] = std::min(to.lo[xs], low);
+                to.hi[xs] = std::max(to.hi[xs], high);
+                to.lo[ys] = std::min(to.lo[ys], std::max(1, in.lo[ys] - amount));
+                to.hi[ys] = std::max(to.hi[ys], in.hi[ys] - amount);
+            }
+        }
+        ends(y, fainted);
+    }
+}
+
 // Side x's own burn or poison, after its part of the turn.
 void Chain::residual(int x, Collection&& in, Collection& out)
 {
@@ -493,16 +582,13 @@ void Chain::residual(int x, Collection&& in, Collection& out)
         }
         Layer& to = out[layerFor(out, next)];
         const int columns = m_side[1].dim;
-        const int strideX = x == 0 ? columns : 1;
-        const int strideY = x == 0 ? 1 : columns;
-        const auto xs = static_cast<std::size_t>(x);
-        const auto ys = static_cast<std::size_t>(y);
-        for (int hpX = layer.lo[xs]; hpX <= layer.hi[xs]; ++hpX) {
-            for (int hpY = layer.lo[ys]; hpY <= layer.hi[ys]; ++hpY) {
-                const double p =
-                    layer.mass[static_cast<std::size_t>(hpX * strideX + hpY * strideY)];
+        for (int mine = layer.lo[0]; mine <= layer.hi[0]; ++mine) {
+            for (int foe = layer.lo[1]; foe <= layer.hi[1]; ++foe) {
+                const double p = layer.mass[static_cast<std::size_t>(mine * columns + foe)];
                 if (p == 0)
                     continue;
+                const int hpX = x == 0 ? mine : foe;
+                const int hpY = x == 0 ? foe : mine;
                 if (hpX <= loss)
                     ends(y, p);
                 else

@@ -9,6 +9,7 @@
 #include "windows/damage/DamageWindow.h"
 #include "windows/dex/DexWindow.h"
 #include "windows/feed/BattleFeed.h"
+#include "windows/duel/DuelWindow.h"
 #include "windows/splash/SplashWindow.h"
 #include "windows/trainer/TrainerSheet.h"
 #include "windows/turn/TurnWindow.h"
@@ -35,6 +36,7 @@ std::unique_ptr<BattleFeed> registerWindows(Runtime& runtime)
     });
     runtime.registerWindow(WindowId::Turn,
                            [&runtime, wires] { return wires->connect(new TurnWindow(runtime)); });
+    runtime.registerWindow(WindowId::Duel, [&runtime] { return new DuelWindow(runtime); });
     return feed;
 }
 

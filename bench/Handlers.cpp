@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDeadlineTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -152,6 +153,22 @@ Timed turnRecompute(QtRuntime& runtime)
     auto* stage = find<QSpinBox>(turn, "AttackerStage");
     return {[stage](int repeat) { stage->setValue(repeat % 2); },
             [turn] { expectFilled(find<QLineEdit>(turn, "KO")->text(), "KO after a stage"); }};
+}
+
+// A Duel input changed: the handler hands the computation to a worker and returns.
+Timed duelStage(QtRuntime& runtime)
+{
+    QWidget* duel = runtime.openWindow(WindowId::Duel);
+    auto* stage = find<QSpinBox>(duel, "MineAttackStage");
+    return {[stage](int repeat) { stage->setValue(repeat % 2); },
+            [duel] {
+                QDeadlineTimer deadline(5000);
+                while (find<QLineEdit>(duel, "WinChance")->text().isEmpty() &&
+                       !deadline.hasExpired())
+                    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+                expectFilled(find<QLineEdit>(duel, "WinChance")->text(),
+                             "WinChance after a stage change");
+            }};
 }
 
 // Metronome picks through the attack list, and Battle Turn follows it.
@@ -327,6 +344,7 @@ constexpr TimedHandler handlers[] = {
     {"handler: Pokedex stage stepped (Mewtwo)", handlerBoundMs,   dexStage},
     {"handler: Pokedex letter typed (Mewtwo)",  handlerBoundMs,   dexSpecies},
     {"handler: Battle Turn recomputed (stage)", handlerBoundMs,   turnRecompute},
+    {"handler: Duel stage changed",             handlerBoundMs,   duelStage},
     {"handler: Metronome",                      handlerBoundMs,   metronome},
     {"handler: Use as Defender (sheet page)",   handlerBoundMs,   useDefender},
     {"handler: Roll, then Apply to Sheet",      handlerBoundMs,   applyDamage},

@@ -3,6 +3,7 @@
 // display: the hand-over from the splash, the opening of the tools, and every handler the user
 // triggers. A window counts as painted when the first paint pass that reaches it has returned.
 
+#include "Duels.h"
 #include "Handlers.h"
 #include "Opening.h"
 #include "Report.h"
@@ -37,6 +38,7 @@ const Opening openings[] = {
      trackingBoundMs},
     {"Pokedex opened and painted", "mnuDex", {WindowId::Dex}, finderBoundMs},
     {"Battle Turn opened and painted", "mnuTurn", {WindowId::Turn}, finderBoundMs},
+    {"Duel opened and painted", "mnuDuel", {WindowId::Duel}, finderBoundMs},
 };
 
 std::string listed(const std::vector<double>& samples)
@@ -102,5 +104,6 @@ int main(int argc, char* argv[])
     for (std::size_t at = 0; at < timedHandlers().size(); ++at)
         held &= reportHandler(timedHandlers()[at].figure, handlerTimes[at],
                               timedHandlers()[at].boundMs);
+    held &= timeAndReportDuels();
     return held ? 0 : 1;
 }

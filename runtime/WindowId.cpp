@@ -15,6 +15,7 @@ constexpr std::array<std::pair<WindowId, const char*>, allWindowIds.size()> name
     {WindowId::Trainer1, "Tab1"},
     {WindowId::Trainer2, "Tab2"},
     {WindowId::Turn, "Turn"},
+    {WindowId::Duel, "Duel"},
 }};
 
 } // namespace

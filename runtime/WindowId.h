@@ -9,11 +9,11 @@
 #include <array>
 #include <optional>
 
-enum class WindowId { Splash, Main, Accuracy, Critical, Dex, Trainer1, Trainer2, Turn };
+enum class WindowId { Splash, Main, Accuracy, Critical, Dex, Trainer1, Trainer2, Turn, Duel };
 
 inline constexpr std::array allWindowIds = {WindowId::Splash,   WindowId::Main, WindowId::Accuracy,
                                             WindowId::Critical, WindowId::Dex,  WindowId::Trainer1,
-                                            WindowId::Trainer2, WindowId::Turn};
+                                            WindowId::Trainer2, WindowId::Turn,     WindowId::Duel};
 
 QString objectNameOf(WindowId id);
 // The window that carries `name`, if any.

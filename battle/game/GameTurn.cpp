@@ -300,6 +300,14 @@ TurnFigures computeTurn(const TurnInputs& in)
     return figures;
 }
 
+std::vector<StrikeChance> strikeChances(const Move& move)
+{
+    std::vector<StrikeChance> chances;
+    for (const Strikes& s : strikesOf(move))
+        chances.push_back({s.count, s.eighths});
+    return chances;
+}
+
 TurnOutcome rollTurn(const TurnInputs& in, const TurnFigures& figures, const DrawSource& draw)
 {
     const bool hit = static_cast<int>(draw() * byteOutcomes) < figures.hitIn256;

@@ -58,6 +58,13 @@ struct TurnFigures {
 
 TurnFigures computeTurn(const TurnInputs& inputs);
 
+// How many strikes one use makes, with their chances in eighths (2–5 strikes: 3, 3, 1, 1).
+struct StrikeChance {
+    int count;
+    int eighths;
+};
+std::vector<StrikeChance> strikeChances(const Move& move);
+
 // Out of 256. One-hit KO moves miss a defender faster in battle; Swift never misses (256).
 int hitChanceIn256(const TurnInputs& inputs);
 // Out of 256, from the species' base Speed; none where a critical hit changes nothing.

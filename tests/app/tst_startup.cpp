@@ -61,7 +61,7 @@ void TestStartup::the_splash_alone_hands_over_once_by_timer_or_click()
 void TestStartup::menus_open_each_tool_once_afresh_and_exit_ends_them_all()
 {
     QWidget* main = mainWindow();
-    for (const char* item : {"mnuAcc!", "mnuCH!", "mnuPT!", "mnuDex!", "mnuTurn!"})
+    for (const char* item : {"mnuAcc!", "mnuCH!", "mnuPT!", "mnuDex!", "mnuTurn!", "mnuDuel!"})
         step(main, item);
     QList<QPointer<QWidget>> windows{main};
     for (const WindowId id : allWindowIds) {

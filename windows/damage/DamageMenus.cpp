@@ -105,6 +105,7 @@ void DamageWindow::buildMenus()
         named(mnuWin->addAction(tr("Critical Hit Finder")), "mnuCH", Qt::CTRL | Qt::Key_H);
     m_dexItem = named(mnuWin->addAction(tr("Pokédex")), "mnuDex", Qt::CTRL | Qt::Key_D);
     m_turnItem = named(mnuWin->addAction(tr("Battle Turn")), "mnuTurn", Qt::CTRL | Qt::Key_B);
+    m_duelItem = named(mnuWin->addAction(tr("Duel")), "mnuDuel", Qt::CTRL | Qt::Key_U);
     m_metronomeItem =
         named(mnuWin->addAction(tr("Metronome")), "mnuMetronome", Qt::CTRL | Qt::Key_M);
 
@@ -121,7 +122,7 @@ void DamageWindow::buildMenus()
 
     // Ctrl+A and its siblings must reach the menu even from a text field, which would take them.
     new WindowShortcutFilter(this, {m_trackingItem, m_accuracyItem, m_criticalItem, m_dexItem,
-                                    m_turnItem, m_metronomeItem});
+                                    m_turnItem, m_duelItem, m_metronomeItem});
 }
 
 void DamageWindow::connectHandlers()
@@ -140,6 +141,7 @@ void DamageWindow::connectHandlers()
     connect(m_criticalItem, &QAction::triggered, this, &DamageWindow::criticalFinderRequested);
     connect(m_dexItem, &QAction::triggered, this, &DamageWindow::dexRequested);
     connect(m_turnItem, &QAction::triggered, this, &DamageWindow::battleTurnRequested);
+    connect(m_duelItem, &QAction::triggered, this, &DamageWindow::duelRequested);
     connect(m_metronomeItem, &QAction::triggered, this, &DamageWindow::onMetronomeTriggered);
     connect(m_copyCriticalItem, &QAction::triggered, this, &DamageWindow::onCopyCriticalTriggered);
     connect(m_copyNormalItem, &QAction::triggered, this, &DamageWindow::onCopyNormalTriggered);

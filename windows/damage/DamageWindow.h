@@ -56,6 +56,7 @@ signals:
     void restoreSheetsRequested();
     void dexRequested();
     void battleTurnRequested();
+    void duelRequested();
     // After Metronome chose a move, with the attack list's text.
     void metronomeChoseAttack(const QString& attack);
     // A status change applied from the status changer's YES.
@@ -119,6 +120,7 @@ private:
     QAction* m_criticalItem = nullptr;
     QAction* m_dexItem = nullptr;
     QAction* m_turnItem = nullptr;
+    QAction* m_duelItem = nullptr;
     QAction* m_metronomeItem = nullptr;
     QList<QAction*> m_statusItems;
     QAction* m_copyCriticalItem = nullptr;

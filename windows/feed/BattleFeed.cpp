@@ -8,6 +8,7 @@
 #include "windows/common/Form.h"
 #include "windows/damage/DamageWindow.h"
 #include "windows/dex/DexWindow.h"
+#include "windows/duel/DuelWindow.h"
 #include "windows/feed/DefenderLink.h"
 #include "windows/splash/SplashWindow.h"
 #include "windows/trainer/SheetKeeper.h"
@@ -23,6 +24,14 @@ QString turnSpecies(const battle::PageRecord& page)
 {
     const battle::game::Species* species = battle::game::findSpeciesLoosely(page.species);
     return species ? form::fromStd(battle::game::programNameOf(*species)) : QString();
+}
+
+std::optional<int> pageHp(const battle::PageRecord& page)
+{
+    const std::optional<double> hp = battle::textToNumber(page.hp);
+    if (hp && *hp >= 0 && *hp <= std::numeric_limits<int>::max())
+        return static_cast<int>(*hp);
+    return std::nullopt;
 }
 
 } // namespace
@@ -74,6 +83,7 @@ void BattleFeed::connectWindowRequests(DamageWindow* main)
     QObject::connect(main, &DamageWindow::accuracyFinderRequested, this, opens(WindowId::Accuracy));
     QObject::connect(main, &DamageWindow::criticalFinderRequested, this, opens(WindowId::Critical));
     QObject::connect(main, &DamageWindow::battleTurnRequested, this, opens(WindowId::Turn));
+    QObject::connect(main, &DamageWindow::duelRequested, this, opens(WindowId::Duel));
     QObject::connect(main, &DamageWindow::dexRequested, this, opens(WindowId::Dex));
 }
 
@@ -166,6 +176,7 @@ void BattleFeed::useAsAttacker(TrainerSheet* sheet, int page)
     auto* turn = m_runtime.openWindowAs<TurnWindow>(WindowId::Turn);
     if (turn && !turnSpecies(record).isEmpty())
         turn->setAttackerSpecies(turnSpecies(record));
+    feedDuel(record, true);
 }
 
 void BattleFeed::useAsDefender(TrainerSheet* sheet, int page)
@@ -177,8 +188,20 @@ void BattleFeed::useAsDefender(TrainerSheet* sheet, int page)
     if (auto* turn = m_runtime.openWindowAs<TurnWindow>(WindowId::Turn)) {
         if (!turnSpecies(record).isEmpty())
             turn->setDefenderSpecies(turnSpecies(record));
-        const std::optional<double> hp = battle::textToNumber(record.hp);
-        if (hp && *hp >= 0 && *hp <= std::numeric_limits<int>::max())
-            turn->setDefenderHp(static_cast<int>(*hp));
+        if (const std::optional<int> hp = pageHp(record))
+            turn->setDefenderHp(*hp);
     }
+    feedDuel(record, false);
+}
+
+// An open Duel takes a page as its own side (Mine) or the foe's: species and current HP.
+void BattleFeed::feedDuel(const battle::PageRecord& record, bool mine)
+{
+    auto* duel = m_runtime.openWindowAs<DuelWindow>(WindowId::Duel);
+    if (!duel)
+        return;
+    if (const QString species = turnSpecies(record); !species.isEmpty())
+        mine ? duel->setMineSpecies(species) : duel->setFoeSpecies(species);
+    if (const std::optional<int> hp = pageHp(record))
+        mine ? duel->setMineHp(*hp) : duel->setFoeHp(*hp);
 }

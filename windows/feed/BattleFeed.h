@@ -3,7 +3,7 @@
 
 // The one place where the windows meet. Each window only signals what its user asked for; the
 // feed opens the window asked for and carries a battle's figures between the trainer sheets, the
-// main window, the Pokédex and Battle Turn, so that no window needs to know another.
+// main window, the Pokédex, Battle Turn and the Duel, so that no window needs to know another.
 
 #include <QObject>
 
@@ -17,6 +17,10 @@ class SplashWindow;
 class TrainerSheet;
 class TurnWindow;
 enum class TeamCommand;
+
+namespace battle {
+struct PageRecord;
+}
 
 class BattleFeed : public QObject {
     Q_OBJECT
@@ -38,6 +42,7 @@ private:
     void restoreSheets(DamageWindow* main);
     void useAsAttacker(TrainerSheet* sheet, int page);
     void useAsDefender(TrainerSheet* sheet, int page);
+    void feedDuel(const battle::PageRecord& record, bool mine);
 
     Runtime& m_runtime;
     // The page last used as defender, for as long as the program runs.

@@ -93,7 +93,7 @@ void TestAccessibility::tab_walks_each_window_in_order()
 void TestAccessibility::every_control_has_a_name_of_its_own_data()
 {
     QTest::addColumn<QString>("window");
-    for (const char* window : {"FrmDamage", "Acc", "CH", "Tab1", "Tab2", "Dex", "Turn"})
+    for (const char* window : {"FrmDamage", "Acc", "CH", "Tab1", "Tab2", "Dex", "Turn", "Duel"})
         QTest::newRow(window) << window;
 }
 

@@ -2,6 +2,7 @@
 #include "battle/sheet/SheetFile.h"
 
 #include "battle/common/BoundedList.h"
+#include "battle/sheet/SheetFields.h"
 
 #include <nlohmann/json.hpp>
 
@@ -11,51 +12,6 @@
 
 namespace battle {
 namespace {
-
-// Each text field of a page under its name in the file.
-struct PageText {
-    const char* key;
-    std::string PageRecord::*field;
-};
-
-// clang-format off
-constexpr PageText pageTexts[] = {
-    {"species",        &PageRecord::species},
-    {"nickname",       &PageRecord::nickname},
-    {"status",         &PageRecord::status},
-    {"hp",             &PageRecord::hp},
-    {"hpMaximum",      &PageRecord::hpMaximum},
-    {"attack",         &PageRecord::attack},
-    {"defense",        &PageRecord::defense},
-    {"specialAttack",  &PageRecord::specialAttack},
-    {"specialDefense", &PageRecord::specialDefense},
-    {"speed",          &PageRecord::speed},
-    {"type1",          &PageRecord::type1},
-    {"type2",          &PageRecord::type2},
-    {"notes",          &PageRecord::notes},
-};
-
-struct PageFlag {
-    const char* key;
-    bool PageRecord::*field;
-};
-
-constexpr PageFlag pageFlags[] = {
-    {"leechSeed", &PageRecord::leechSeed},
-    {"confused",  &PageRecord::confused},
-};
-
-struct AttackText {
-    const char* key;
-    std::string AttackRecord::*field;
-};
-
-constexpr AttackText attackTexts[] = {
-    {"name",      &AttackRecord::name},
-    {"pp",        &AttackRecord::pp},
-    {"ppMaximum", &AttackRecord::ppMaximum},
-};
-// clang-format on
 
 using Json = nlohmann::ordered_json;
 
@@ -164,15 +120,15 @@ std::string writeSheetFile(const SheetRecord& sheet)
                  {"pages", Json::array()}};
     for (const PageRecord& page : sheet.pages) {
         Json& out = file["pages"].emplace_back(Json::object());
-        for (const PageText& text : pageTexts)
-            out[text.key] = page.*text.field;
-        for (const PageFlag& flag : pageFlags)
-            out[flag.key] = page.*flag.field;
+        for (const PageTextField& text : pageTextFields)
+            out[text.key] = page.*text.text;
+        for (const PageFlagField& flag : pageFlagFields)
+            out[flag.key] = page.*flag.flag;
         Json& attacks = out["attacks"] = Json::array();
         for (const AttackRecord& attack : page.attacks) {
             Json& slot = attacks.emplace_back(Json::object());
-            for (const AttackText& text : attackTexts)
-                slot[text.key] = attack.*text.field;
+            for (const AttackTextField& text : attackTextFields)
+                slot[text.key] = attack.*text.text;
         }
     }
     // Replacing bad UTF-8 (which the sheet's own texts never hold) keeps the writer from failing.
@@ -226,13 +182,12 @@ SheetFileResult readSheetFile(std::string_view bytes)
             return {std::nullopt,
                     "\"" + where.substr(0, where.size() - 1) + "\" should be an object."};
         PageRecord& record = sheet.pages[index];
-        for (const PageText& text : pageTexts) {
-            if (!reader.text(page, text.key, record.*text.field, where,
-                             text.field != &PageRecord::notes))
+        for (const PageTextField& text : pageTextFields) {
+            if (!reader.text(page, text.key, record.*text.text, where, text.oneLine))
                 return {std::nullopt, reader.problem};
         }
-        for (const PageFlag& flag : pageFlags) {
-            if (!reader.flag(page, flag.key, record.*flag.field, where))
+        for (const PageFlagField& flag : pageFlagFields) {
+            if (!reader.flag(page, flag.key, record.*flag.flag, where))
                 return {std::nullopt, reader.problem};
         }
         const auto attacks = page.find("attacks");
@@ -245,8 +200,8 @@ SheetFileResult readSheetFile(std::string_view bytes)
             const std::string at = where + "attacks[" + std::to_string(slot + 1) + "]";
             if (!attack.is_object())
                 return {std::nullopt, "\"" + at + "\" should be an object."};
-            for (const AttackText& text : attackTexts) {
-                if (!reader.text(attack, text.key, record.attacks[slot].*text.field, at + "."))
+            for (const AttackTextField& text : attackTextFields) {
+                if (!reader.text(attack, text.key, record.attacks[slot].*text.text, at + "."))
                     return {std::nullopt, reader.problem};
             }
         }

@@ -3,6 +3,7 @@
 
 #include "battle/game/GameData.h"
 #include "battle/game/GameStats.h"
+#include "battle/sheet/SheetFields.h"
 
 #include <algorithm>
 #include <charconv>
@@ -222,7 +223,7 @@ PageRecord fillPage(const Entry& entry)
             attack.name = text(programName.empty() ? move.name : programName);
             attack.pp = attack.ppMaximum = std::to_string(move.pp);
         } else {
-            attack.name = "Attack" + std::to_string(slot + 1);
+            attack.name = attackPlaceholder(slot);
         }
     }
     return page;

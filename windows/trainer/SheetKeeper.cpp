@@ -2,6 +2,7 @@
 #include "windows/trainer/SheetKeeper.h"
 
 #include "battle/common/BoundedList.h"
+#include "battle/sheet/SheetFields.h"
 #include "battle/sheet/SheetFile.h"
 #include "battle/sheet/TeamText.h"
 #include "runtime/Runtime.h"
@@ -139,8 +140,7 @@ void SheetKeeper::pasteTeamText()
         if (page < team.pages.size()) {
             sheet.pages[page] = team.pages[page];
         } else {
-            for (std::size_t slot = 0; slot < sheet.pages[page].attacks.size(); ++slot)
-                sheet.pages[page].attacks[slot].name = "Attack" + std::to_string(slot + 1);
+            sheet.pages[page] = battle::blankPage();
         }
     }
     m_sheet.load(sheet);

@@ -2,9 +2,11 @@
 #pragma once
 
 // A trainer sheet keeps notes on one trainer's team while a battle runs: six pages of plain text
-// fields, one per Pokémon, under a two-row tab strip. It computes nothing; its handlers only
-// rename a page's tab after its nickname, show the active Pokémon below the tabs, show the
-// trainer's name in the caption and show the credits. The two sheets are one class.
+// fields, one per Pokémon, under a two-row tab strip. It renames a page's tab after its nickname,
+// shows the active Pokémon below the tabs and the trainer's name in the caption, reads and writes
+// its fields as a sheet record, takes the battle's damage and status onto a page (noting a faint
+// by the sheet's rule), offers each page as attacker or defender from its context menu and shows
+// the credits. The two sheets are one class; its files split it by job (form, record, menus).
 
 #include <QWidget>
 
@@ -62,6 +64,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void buildForm();
     void buildPages();
     void buildPage(int page);
     void ensurePageBuilt(int page);
@@ -69,6 +72,7 @@ private:
     void addBattleActions(int page);
     void fillStatusList(int page);
     void connectHandlers();
+    void showActive(int page);
     QString nickname(int page) const;
 
     void onPageAboutToShow(int index);

@@ -550,7 +550,8 @@ SheetFill sheetFromParty(const SavedParty& party)
         }
         const SavedPokemon& pokemon = party.pokemon[page];
         fill.sheet.pages[page] = pageOf(pokemon);
-        fill.extras[page] = PageExtras{pokemon.level, pokemon.dvs, pokemon.statExp};
+        fill.sheet.pages[page].level = std::to_string(pokemon.level);
+        fill.sheet.pages[page].training = game::Training{pokemon.dvs, pokemon.statExp};
     }
     fill.sheet.activePage = party.pokemon.empty() ? 0 : 1;
     return fill;

@@ -25,6 +25,7 @@ inline constexpr PageTextField pageTextFields[] = {
     {"species",        "Text5",  &PageRecord::species},
     {"nickname",       nullptr,  &PageRecord::nickname},
     {"status",         "Combo1", &PageRecord::status},
+    {"level",          "Level",  &PageRecord::level},
     {"hp",             "Text11", &PageRecord::hp},
     {"hpMaximum",      "Text12", &PageRecord::hpMaximum},
     {"attack",         "Text6",  &PageRecord::attack},

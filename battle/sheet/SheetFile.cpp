@@ -14,6 +14,29 @@ namespace battle {
 namespace {
 
 using Json = nlohmann::ordered_json;
+using game::Training;
+
+// The DVs and stat experience of a page: each number under its group and key, 0 … limit.
+// clang-format off
+struct TrainingRow {
+    const char* group;
+    const char* key;
+    int* (*field)(Training&);
+    int limit;
+};
+
+constexpr TrainingRow trainingRows[] = {
+    {"dvs",     "attack",  [](Training& t) { return &t.dvs.attack; },      game::maxDv},
+    {"dvs",     "defense", [](Training& t) { return &t.dvs.defense; },     game::maxDv},
+    {"dvs",     "speed",   [](Training& t) { return &t.dvs.speed; },       game::maxDv},
+    {"dvs",     "special", [](Training& t) { return &t.dvs.special; },     game::maxDv},
+    {"statExp", "hp",      [](Training& t) { return &t.statExp.hp; },      game::maxStatExp},
+    {"statExp", "attack",  [](Training& t) { return &t.statExp.attack; },  game::maxStatExp},
+    {"statExp", "defense", [](Training& t) { return &t.statExp.defense; }, game::maxStatExp},
+    {"statExp", "speed",   [](Training& t) { return &t.statExp.speed; },   game::maxStatExp},
+    {"statExp", "special", [](Training& t) { return &t.statExp.special; }, game::maxStatExp},
+};
+// clang-format on
 
 // Deeper than any sheet; bounds what a hostile file can make the reader hold.
 constexpr int nestingLimit = 16;
@@ -109,6 +132,35 @@ std::optional<int> wholeNumber(const Json& object, const char* key)
     return static_cast<int>(number);
 }
 
+void writeTraining(Json& page, std::optional<Training> training)
+{
+    if (!training)
+        return;
+    for (const TrainingRow& row : trainingRows)
+        page[row.group][row.key] = *row.field(*training);
+}
+
+// Both groups or neither, every number whole and within its range; the problem, if any.
+std::string readTraining(const Json& page, const std::string& where,
+                         std::optional<Training>& training)
+{
+    if (!page.contains("dvs") && !page.contains("statExp"))
+        return {};
+    Training read;
+    for (const TrainingRow& row : trainingRows) {
+        const auto group = page.find(row.group);
+        const std::optional<int> number =
+            group != page.end() && group->is_object() ? wholeNumber(*group, row.key) : std::nullopt;
+        if (!number || *number < 0 || *number > row.limit) {
+            return "\"" + where + row.group + "." + row.key +
+                   "\" should be a whole number from 0 to " + std::to_string(row.limit) + ".";
+        }
+        *row.field(read) = *number;
+    }
+    training = read;
+    return {};
+}
+
 } // namespace
 
 std::string writeSheetFile(const SheetRecord& sheet)
@@ -124,6 +176,7 @@ std::string writeSheetFile(const SheetRecord& sheet)
             out[text.key] = page.*text.text;
         for (const PageFlagField& flag : pageFlagFields)
             out[flag.key] = page.*flag.flag;
+        writeTraining(out, page.training);
         Json& attacks = out["attacks"] = Json::array();
         for (const AttackRecord& attack : page.attacks) {
             Json& slot = attacks.emplace_back(Json::object());
@@ -190,6 +243,8 @@ SheetFileResult readSheetFile(std::string_view bytes)
             if (!reader.flag(page, flag.key, record.*flag.flag, where))
                 return {std::nullopt, reader.problem};
         }
+        if (std::string problem = readTraining(page, where, record.training); !problem.empty())
+            return {std::nullopt, std::move(problem)};
         const auto attacks = page.find("attacks");
         if (attacks == page.end())
             continue;

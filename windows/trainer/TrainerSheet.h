@@ -13,6 +13,8 @@
 #include "battle/sheet/SheetRecord.h"
 
 #include <array>
+#include <optional>
+#include <string>
 
 class QButtonGroup;
 class QLabel;
@@ -88,4 +90,11 @@ private:
     QButtonGroup* m_active = nullptr;
     SheetKeeper* m_keeper = nullptr;
     std::array<bool, pageCount> m_pageBuilt{};
+    // The DVs and stat experience a page was filled with, no field showing them: they hold for as
+    // long as the page names the species they came with.
+    struct KnownTraining {
+        std::string species;
+        battle::game::Training training;
+    };
+    std::array<std::optional<KnownTraining>, pageCount> m_training;
 };

@@ -8,6 +8,7 @@
 #include "battle/sheet/SheetUpdates.h"
 #include "windows/common/Form.h"
 #include "windows/trainer/SheetParts.h"
+#include "windows/trainer/TabRow.h"
 #include "windows/trainer/TwoRowTabs.h"
 
 #include <QButtonGroup>
@@ -85,6 +86,9 @@ constexpr form::ControlRow pageRows[] = {
     {"Text23",  Kind::Field,        "Page", "",                  1800, 5040,  495,  285},
     {"Label21", Kind::Label,        "Page", "/",                 2400, 5040,  135,  255},
     {"Text24",  Kind::Field,        "Page", "",                  2520, 5040,  495,  285},
+    // Not in the first version: beside the attacks, where the page was empty.
+    {"LabelLevel", Kind::Label,     "Page", "Level",             3120, 3960,  495,  255},
+    {"Level",   Kind::Field,        "Page", "",                  3720, 3960,  615,  285},
     {"Label23", Kind::Label,        "Page", "Type 1",             240, 5400,  615,  255},
     {"Text25",  Kind::Field,        "Page", "",                   840, 5400,  975,  285},
     {"Label24", Kind::Label,        "Page", "Type 2",            1920, 5400,  615,  255},
@@ -115,6 +119,7 @@ constexpr form::AccessibleRow pageAccessibleRows[] = {
     {"Text22", "Attack 4 name",       nullptr, nullptr},
     {"Text23", "Attack 4 PP",         nullptr, "Label22"},
     {"Text24", "Attack 4 PP maximum", nullptr, nullptr},
+    {"Level",  "Level",               nullptr, "LabelLevel"},
     {"Text25", "Type 1",              nullptr, "Label23"},
     {"Text26", "Type 2",              nullptr, "Label24"},
 };

@@ -75,6 +75,8 @@ battle::SheetRecord TrainerSheet::record()
                     controlText(form::control<QWidget>(this, field.controls[slot] + suffix));
             }
         }
+        if (const auto& known = m_training[page - 1]; known && known->species == record.species)
+            record.training = known->training;
     }
     return sheet;
 }
@@ -95,6 +97,9 @@ void TrainerSheet::load(const battle::SheetRecord& sheet)
                              record.attacks[slot].*field.text);
             }
         }
+        m_training[page - 1].reset();
+        if (record.training)
+            m_training[page - 1] = KnownTraining{record.species, *record.training};
     }
     writeControl(form::control<QLineEdit>(this, "Text3"), sheet.trainerName);
     showActive(sheet.activePage);

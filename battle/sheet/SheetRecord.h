@@ -44,10 +44,11 @@ struct PageRecord {
     std::string notes;
     bool leechSeed = false;
     bool confused = false;
-    std::string level;
+    // Added after the fields above; initialised here so lists of the earlier fields stay whole.
+    std::string level{};
     // The DVs and stat experience behind the stats, when a save file or team text told them;
     // no field shows them.
-    std::optional<game::Training> training;
+    std::optional<game::Training> training{};
 
     bool operator==(const PageRecord&) const = default;
 };

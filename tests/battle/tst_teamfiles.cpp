@@ -35,8 +35,7 @@ SheetRecord unusualSheet()
                 "line 1\n  line 2\r\n\ttabbed\x01\n",
                 n % 2 == 0,
                 n % 3 == 0,
-                " " + tag,
-                std::nullopt};
+                " " + tag};
         if (n % 2)
             page.training = battle::game::Training{{n, 0, 15, 7}, {0, 65535, n, 300, 1}};
         for (AttackRecord& attack : page.attacks)

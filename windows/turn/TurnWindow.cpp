@@ -285,16 +285,26 @@ void TurnWindow::connectEvents()
     connect(m_applyDamage, &QPushButton::clicked, this, &TurnWindow::onApplyDamageClicked);
 }
 
+// A Pokémon known by its species alone: DVs handed on before belong to another one.
 void TurnWindow::setAttackerSpecies(const QString& name)
 {
+    forgetCustom(m_attackerPreset, m_attackerCustom);
     chooseItem(m_attackerSpecies, name);
     recompute();
 }
 
 void TurnWindow::setDefenderSpecies(const QString& name)
 {
+    forgetCustom(m_defenderPreset, m_defenderCustom);
     chooseItem(m_defenderSpecies, name);
     onDefenderChanged();
+}
+
+void TurnWindow::forgetCustom(QComboBox* preset, std::optional<game::Training>& custom)
+{
+    custom.reset();
+    if (game::presetFromName(textOf(preset)) == game::Preset::Custom)
+        chooseItem(preset, fromStd(game::presetName(game::Preset::Maximum)));
 }
 
 void TurnWindow::setMove(const QString& name)
@@ -315,7 +325,8 @@ void TurnWindow::setAttacker(const QString& species, int level, const game::Trai
     m_attackerCustom = training;
     chooseItem(m_attackerPreset, fromStd(game::presetName(game::Preset::Custom)));
     m_attackerLevel->setValue(level);
-    setAttackerSpecies(species);
+    chooseItem(m_attackerSpecies, species);
+    recompute();
 }
 
 void TurnWindow::setDefender(const QString& species, int level, const game::Training& training)
@@ -323,7 +334,8 @@ void TurnWindow::setDefender(const QString& species, int level, const game::Trai
     m_defenderCustom = training;
     chooseItem(m_defenderPreset, fromStd(game::presetName(game::Preset::Custom)));
     m_defenderLevel->setValue(level);
-    setDefenderSpecies(species);
+    chooseItem(m_defenderSpecies, species);
+    onDefenderChanged();
 }
 
 void TurnWindow::onDefenderChanged()

@@ -45,6 +45,7 @@ private:
     void fillLists();
     void connectEvents();
 
+    void forgetCustom(QComboBox* preset, std::optional<battle::game::Training>& custom);
     void onDefenderChanged();
     void onDefenderHpEdited();
     void recompute();

@@ -76,10 +76,12 @@ void TestSheetKeeper::a_saved_sheet_opens_again_unchanged()
     battle::SheetRecord filled = sheet()->record();
     filled.trainerName = "Gary \"Oak\" \\ 大木";
     filled.activePage = 5;
+    // clang-format off
     filled.pages[4] = {
         "Rhydon", "Rex", "Frozen", "1", "",     "", "",
         "",       "",    "",       {},  "Rock", "", "  burned turn 3\n\nswitch \"out\" \t\n",
-        true,     false, "31", std::nullopt};
+        true,     false, "31"};
+    // clang-format on
     filled.pages[5].attacks[3] = {"Surf", "12", "15"};
     sheet()->load(filled);
     for (const char* typed : {"Text26_6=Flying", "Text30=Wings", "Text9_4=90"})
@@ -331,6 +333,10 @@ void TestSheetKeeper::an_imported_page_goes_to_battle_turn_exactly()
           "DefenderSpecies=Gengar", "DefenderLevel=100", "DefenderPreset=Custom", "DefenderHp=301",
           "Range=42–50 (14.0–16.6 %)"})
         QCOMPARE(entry.section('=', 0, 0) + '=' + text(turn, entry.section('=', 0, 0)), entry);
+    // Another species on the page: its DVs are no longer known, nor Custom what they were.
+    step(sheet(), "Text5_1=Mew");
+    step(sheet(), "UseAttacker_1!");
+    QCOMPARE(text(turn, "AttackerPreset"), "Maximum");
 }
 
 int main(int argc, char* argv[])

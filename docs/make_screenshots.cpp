@@ -3,6 +3,8 @@
 // make_screenshots <output directory>. Runs on a real display (scripts/screenshots.sh uses Xvfb).
 #include "app/Startup.h"
 #include "runtime/TestRuntime.h"
+#include "support/SaveWriter.h"
+#include "windows/trainer/SheetKeeper.h"
 #include "windows/trainer/TrainerSheet.h"
 
 #include <QAbstractButton>
@@ -13,6 +15,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <cstdio>
@@ -144,6 +147,16 @@ int main(int argc, char* argv[])
     QWidget* sheet = runtime.openWindow(WindowId::Trainer1);
     fillTrainerSheet(sheet);
     saved &= save(sheet, output, "trainer-sheet.png");
+
+    // Trainer 2 filled from a Red save written as the game writes it.
+    QTemporaryDir folder;
+    QFile game(folder.filePath("red.sav"));
+    game.open(QIODevice::WriteOnly);
+    game.write(QByteArray::fromStdString(savewriter::redSave()));
+    game.close();
+    auto* imported = static_cast<TrainerSheet*>(runtime.openWindow(WindowId::Trainer2));
+    saved &= imported->keeper().importSaveFrom(game.fileName());
+    saved &= save(imported, output, "imported-sheet.png");
 
     find<QAction>(main, "mnuTurn")->trigger();
     QWidget* turn = runtime.openWindow(WindowId::Turn);

@@ -13,6 +13,7 @@
 namespace {
 
 const QString sheetFilter = QStringLiteral("Trainer sheets (*.json);;All files (*)");
+const QString gameSaveFilter = QStringLiteral("Game saves (*.sav);;All files (*)");
 const QString lastFolderKey = QStringLiteral("files/lastFolder");
 
 } // namespace
@@ -66,9 +67,10 @@ void QtRuntime::rememberFolder(const QString& file)
         QSettings().setValue(lastFolderKey, QFileInfo(file).absolutePath());
 }
 
-QString QtRuntime::chooseFileToOpen(QWidget* over, const QString& caption)
+QString QtRuntime::chooseFileToOpen(QWidget* over, const QString& caption, FileKind kind)
 {
-    const QString file = QFileDialog::getOpenFileName(over, caption, lastFolder(), sheetFilter);
+    const QString file = QFileDialog::getOpenFileName(
+        over, caption, lastFolder(), kind == FileKind::GameSave ? gameSaveFilter : sheetFilter);
     rememberFolder(file);
     return file;
 }

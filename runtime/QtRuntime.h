@@ -13,7 +13,8 @@ public:
     float draw() override;
     void endProgram() override;
     QString clipboardText() override;
-    QString chooseFileToOpen(QWidget* over, const QString& caption) override;
+    QString chooseFileToOpen(QWidget* over, const QString& caption,
+                             FileKind kind = FileKind::Sheet) override;
     QString chooseFileToSave(QWidget* over, const QString& caption,
                              const QString& suggestedName) override;
     QString dataFolder() override;

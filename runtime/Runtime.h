@@ -45,9 +45,12 @@ public:
 
     // The clipboard's plain text.
     virtual QString clipboardText() = 0;
+    // What a file dialog offers first; all files stay selectable.
+    enum class FileKind { Sheet, GameSave };
     // Asks for a file to open or to save as; empty when the user cancels. The dialogs start in the
     // folder last used.
-    virtual QString chooseFileToOpen(QWidget* over, const QString& caption) = 0;
+    virtual QString chooseFileToOpen(QWidget* over, const QString& caption,
+                                     FileKind kind = FileKind::Sheet) = 0;
     virtual QString chooseFileToSave(QWidget* over, const QString& caption,
                                      const QString& suggestedName) = 0;
     // The folder where the program keeps what it saves by itself; created when missing.

@@ -41,7 +41,7 @@ QStringList TestRuntime::messageTexts() const
     return texts;
 }
 
-QString TestRuntime::chooseFileToOpen(QWidget*, const QString&)
+QString TestRuntime::chooseFileToOpen(QWidget*, const QString&, FileKind)
 {
     ++m_fileDialogs;
     return m_fileChoices.isEmpty() ? QString() : m_fileChoices.takeFirst();

@@ -32,7 +32,8 @@ public:
     float draw() override;
     void endProgram() override;
     QString clipboardText() override { return m_clipboardText; }
-    QString chooseFileToOpen(QWidget* over, const QString& caption) override;
+    QString chooseFileToOpen(QWidget* over, const QString& caption,
+                             FileKind kind = FileKind::Sheet) override;
     QString chooseFileToSave(QWidget* over, const QString& caption,
                              const QString& suggestedName) override;
     QString dataFolder() override

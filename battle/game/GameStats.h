@@ -23,9 +23,11 @@ inline constexpr int maxStat = 999;
 // Determinant values, 0…15; the HP's comes from the other four.
 struct Dvs {
     int attack = 0, defense = 0, speed = 0, special = 0;
+    bool operator==(const Dvs&) const = default;
 };
 struct StatExp {
     int hp = 0, attack = 0, defense = 0, speed = 0, special = 0;
+    bool operator==(const StatExp&) const = default;
 };
 struct Stats {
     int hp = 0, attack = 0, defense = 0, speed = 0, special = 0;
@@ -51,6 +53,7 @@ std::optional<Preset> presetFromName(std::string_view name);
 struct Training {
     Dvs dvs;
     StatExp statExp;
+    bool operator==(const Training&) const = default;
 };
 // What the preset sets; std::nullopt for Custom, which sets nothing.
 std::optional<Training> presetTraining(Preset preset);

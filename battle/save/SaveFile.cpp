@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "battle/save/SaveFile.h"
 
+#include "battle/sheet/SheetFields.h"
 #include "battle/sheet/SheetUpdates.h"
 
 #include <algorithm>
@@ -492,7 +493,7 @@ PageRecord pageOf(const SavedPokemon& pokemon)
         AttackRecord& attack = page.attacks[slot];
         const SavedMove& move = pokemon.moves[slot];
         if (!move.move) {
-            attack.name = "Attack" + std::to_string(slot + 1);
+            attack.name = attackPlaceholder(slot);
             continue;
         }
         const std::string_view programName = game::programNameOf(*move.move);
@@ -544,14 +545,13 @@ SheetFill sheetFromParty(const SavedParty& party)
     fill.sheet.trainerName = party.playerName;
     for (std::size_t page = 0; page < fill.sheet.pages.size(); ++page) {
         if (page >= party.pokemon.size()) {
-            // A cleared page, as the sheet opens: the attacks carry their captions.
-            for (std::size_t slot = 0; slot < 4; ++slot)
-                fill.sheet.pages[page].attacks[slot].name = "Attack" + std::to_string(slot + 1);
+            fill.sheet.pages[page] = blankPage();
             continue;
         }
         const SavedPokemon& pokemon = party.pokemon[page];
         fill.sheet.pages[page] = pageOf(pokemon);
-        fill.extras[page] = PageExtras{pokemon.level, pokemon.dvs, pokemon.statExp};
+        fill.sheet.pages[page].level = std::to_string(pokemon.level);
+        fill.sheet.pages[page].training = game::Training{pokemon.dvs, pokemon.statExp};
     }
     fill.sheet.activePage = party.pokemon.empty() ? 0 : 1;
     return fill;

@@ -55,16 +55,8 @@ struct SaveFileResult {
 
 SaveFileResult readSaveFile(std::string_view bytes);
 
-// What a sheet page has no field for yet, kept beside it.
-struct PageExtras {
-    int level = 0;
-    game::Dvs dvs;
-    game::StatExp statExp;
-};
-
 struct SheetFill {
-    SheetRecord sheet;
-    std::array<std::optional<PageExtras>, SheetRecord::pageCount> extras;
+    SheetRecord sheet; // each filled page with its level, DVs and stat experience
 };
 
 // One page per party member in order, the rest cleared; the first page Active.

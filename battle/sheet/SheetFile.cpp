@@ -2,6 +2,7 @@
 #include "battle/sheet/SheetFile.h"
 
 #include "battle/common/BoundedList.h"
+#include "battle/sheet/SheetFields.h"
 
 #include <nlohmann/json.hpp>
 
@@ -12,52 +13,30 @@
 namespace battle {
 namespace {
 
-// Each text field of a page under its name in the file.
-struct PageText {
-    const char* key;
-    std::string PageRecord::*field;
-};
+using Json = nlohmann::ordered_json;
+using game::Training;
 
+// The DVs and stat experience of a page: each number under its group and key, 0 … limit.
 // clang-format off
-constexpr PageText pageTexts[] = {
-    {"species",        &PageRecord::species},
-    {"nickname",       &PageRecord::nickname},
-    {"status",         &PageRecord::status},
-    {"hp",             &PageRecord::hp},
-    {"hpMaximum",      &PageRecord::hpMaximum},
-    {"attack",         &PageRecord::attack},
-    {"defense",        &PageRecord::defense},
-    {"specialAttack",  &PageRecord::specialAttack},
-    {"specialDefense", &PageRecord::specialDefense},
-    {"speed",          &PageRecord::speed},
-    {"type1",          &PageRecord::type1},
-    {"type2",          &PageRecord::type2},
-    {"notes",          &PageRecord::notes},
-};
-
-struct PageFlag {
+struct TrainingRow {
+    const char* group;
     const char* key;
-    bool PageRecord::*field;
+    int* (*field)(Training&);
+    int limit;
 };
 
-constexpr PageFlag pageFlags[] = {
-    {"leechSeed", &PageRecord::leechSeed},
-    {"confused",  &PageRecord::confused},
-};
-
-struct AttackText {
-    const char* key;
-    std::string AttackRecord::*field;
-};
-
-constexpr AttackText attackTexts[] = {
-    {"name",      &AttackRecord::name},
-    {"pp",        &AttackRecord::pp},
-    {"ppMaximum", &AttackRecord::ppMaximum},
+constexpr TrainingRow trainingRows[] = {
+    {"dvs",     "attack",  [](Training& t) { return &t.dvs.attack; },      game::maxDv},
+    {"dvs",     "defense", [](Training& t) { return &t.dvs.defense; },     game::maxDv},
+    {"dvs",     "speed",   [](Training& t) { return &t.dvs.speed; },       game::maxDv},
+    {"dvs",     "special", [](Training& t) { return &t.dvs.special; },     game::maxDv},
+    {"statExp", "hp",      [](Training& t) { return &t.statExp.hp; },      game::maxStatExp},
+    {"statExp", "attack",  [](Training& t) { return &t.statExp.attack; },  game::maxStatExp},
+    {"statExp", "defense", [](Training& t) { return &t.statExp.defense; }, game::maxStatExp},
+    {"statExp", "speed",   [](Training& t) { return &t.statExp.speed; },   game::maxStatExp},
+    {"statExp", "special", [](Training& t) { return &t.statExp.special; }, game::maxStatExp},
 };
 // clang-format on
-
-using Json = nlohmann::ordered_json;
 
 // Deeper than any sheet; bounds what a hostile file can make the reader hold.
 constexpr int nestingLimit = 16;
@@ -153,6 +132,35 @@ std::optional<int> wholeNumber(const Json& object, const char* key)
     return static_cast<int>(number);
 }
 
+void writeTraining(Json& page, std::optional<Training> training)
+{
+    if (!training)
+        return;
+    for (const TrainingRow& row : trainingRows)
+        page[row.group][row.key] = *row.field(*training);
+}
+
+// Both groups or neither, every number whole and within its range; the problem, if any.
+std::string readTraining(const Json& page, const std::string& where,
+                         std::optional<Training>& training)
+{
+    if (!page.contains("dvs") && !page.contains("statExp"))
+        return {};
+    Training read;
+    for (const TrainingRow& row : trainingRows) {
+        const auto group = page.find(row.group);
+        const std::optional<int> number =
+            group != page.end() && group->is_object() ? wholeNumber(*group, row.key) : std::nullopt;
+        if (!number || *number < 0 || *number > row.limit) {
+            return "\"" + where + row.group + "." + row.key +
+                   "\" should be a whole number from 0 to " + std::to_string(row.limit) + ".";
+        }
+        *row.field(read) = *number;
+    }
+    training = read;
+    return {};
+}
+
 } // namespace
 
 std::string writeSheetFile(const SheetRecord& sheet)
@@ -164,15 +172,16 @@ std::string writeSheetFile(const SheetRecord& sheet)
                  {"pages", Json::array()}};
     for (const PageRecord& page : sheet.pages) {
         Json& out = file["pages"].emplace_back(Json::object());
-        for (const PageText& text : pageTexts)
-            out[text.key] = page.*text.field;
-        for (const PageFlag& flag : pageFlags)
-            out[flag.key] = page.*flag.field;
+        for (const PageTextField& text : pageTextFields)
+            out[text.key] = page.*text.text;
+        for (const PageFlagField& flag : pageFlagFields)
+            out[flag.key] = page.*flag.flag;
+        writeTraining(out, page.training);
         Json& attacks = out["attacks"] = Json::array();
         for (const AttackRecord& attack : page.attacks) {
             Json& slot = attacks.emplace_back(Json::object());
-            for (const AttackText& text : attackTexts)
-                slot[text.key] = attack.*text.field;
+            for (const AttackTextField& text : attackTextFields)
+                slot[text.key] = attack.*text.text;
         }
     }
     // Replacing bad UTF-8 (which the sheet's own texts never hold) keeps the writer from failing.
@@ -226,15 +235,16 @@ SheetFileResult readSheetFile(std::string_view bytes)
             return {std::nullopt,
                     "\"" + where.substr(0, where.size() - 1) + "\" should be an object."};
         PageRecord& record = sheet.pages[index];
-        for (const PageText& text : pageTexts) {
-            if (!reader.text(page, text.key, record.*text.field, where,
-                             text.field != &PageRecord::notes))
+        for (const PageTextField& text : pageTextFields) {
+            if (!reader.text(page, text.key, record.*text.text, where, text.oneLine))
                 return {std::nullopt, reader.problem};
         }
-        for (const PageFlag& flag : pageFlags) {
-            if (!reader.flag(page, flag.key, record.*flag.field, where))
+        for (const PageFlagField& flag : pageFlagFields) {
+            if (!reader.flag(page, flag.key, record.*flag.flag, where))
                 return {std::nullopt, reader.problem};
         }
+        if (std::string problem = readTraining(page, where, record.training); !problem.empty())
+            return {std::nullopt, std::move(problem)};
         const auto attacks = page.find("attacks");
         if (attacks == page.end())
             continue;
@@ -245,8 +255,8 @@ SheetFileResult readSheetFile(std::string_view bytes)
             const std::string at = where + "attacks[" + std::to_string(slot + 1) + "]";
             if (!attack.is_object())
                 return {std::nullopt, "\"" + at + "\" should be an object."};
-            for (const AttackText& text : attackTexts) {
-                if (!reader.text(attack, text.key, record.attacks[slot].*text.field, at + "."))
+            for (const AttackTextField& text : attackTextFields) {
+                if (!reader.text(attack, text.key, record.attacks[slot].*text.text, at + "."))
                     return {std::nullopt, reader.problem};
             }
         }

@@ -13,7 +13,8 @@
 namespace battle {
 
 inline constexpr std::string_view sheetFormatName = "battle-tesh-trainer-sheet";
-inline constexpr int sheetFormatVersion = 1;
+// Version 2 added each page's level and the DVs and stat experience behind its stats.
+inline constexpr int sheetFormatVersion = 2;
 inline constexpr std::size_t sheetFileLimit = 1024 * 1024; // bytes
 
 std::string writeSheetFile(const SheetRecord& sheet);

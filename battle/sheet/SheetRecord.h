@@ -4,8 +4,11 @@
 // Everything a trainer sheet holds, as texts exactly as typed, so a sheet can be kept in a file,
 // restored after a crash or filled from team text.
 
+#include "battle/game/GameStats.h"
+
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -41,6 +44,11 @@ struct PageRecord {
     std::string notes;
     bool leechSeed = false;
     bool confused = false;
+    // Added after the fields above; initialised here so lists of the earlier fields stay whole.
+    std::string level{};
+    // The DVs and stat experience behind the stats, when a save file or team text told them;
+    // no field shows them.
+    std::optional<game::Training> training{};
 
     bool operator==(const PageRecord&) const = default;
 };

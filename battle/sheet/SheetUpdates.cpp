@@ -19,6 +19,12 @@ std::optional<std::string> hpAfterDamage(std::string_view hp, int damage)
     return numberToText(std::max(0.0, *current - damage));
 }
 
+bool hasFainted(std::string_view hp)
+{
+    const std::optional<double> current = textToNumber(hp);
+    return current && *current == 0;
+}
+
 std::string notesAfterFainting(std::string_view notes)
 {
     const std::string_view firstLine = notes.substr(0, notes.find('\n'));

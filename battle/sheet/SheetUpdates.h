@@ -19,6 +19,9 @@ inline constexpr std::array<std::string_view, 6> statusChanges = {
 // The current HP after the damage, never below 0; std::nullopt when the HP is no number.
 std::optional<std::string> hpAfterDamage(std::string_view hp, int damage);
 
+// Whether the page's current HP says it fainted: a number, and 0.
+bool hasFainted(std::string_view hp);
+
 // The notes with "Fainted" as their first line (unchanged when it already is).
 std::string notesAfterFainting(std::string_view notes);
 

@@ -3,6 +3,7 @@
 
 #include "battle/game/GameData.h"
 #include "battle/game/GameStats.h"
+#include "battle/sheet/SheetFields.h"
 
 #include <algorithm>
 #include <charconv>
@@ -206,6 +207,8 @@ PageRecord fillPage(const Entry& entry)
     PageRecord page;
     page.species = text(game::programNameOf(species));
     page.nickname = entry.nickname;
+    page.level = std::to_string(entry.level);
+    page.training = game::Training{entry.dvs, entry.statExp};
     page.hp = page.hpMaximum = std::to_string(stats.hp);
     page.attack = std::to_string(stats.attack);
     page.defense = std::to_string(stats.defense);
@@ -222,7 +225,7 @@ PageRecord fillPage(const Entry& entry)
             attack.name = text(programName.empty() ? move.name : programName);
             attack.pp = attack.ppMaximum = std::to_string(move.pp);
         } else {
-            attack.name = "Attack" + std::to_string(slot + 1);
+            attack.name = attackPlaceholder(slot);
         }
     }
     return page;
@@ -275,7 +278,12 @@ std::string writeTeamText(const SheetRecord& sheet)
         // The item follows the last " @ ": a nickname holding one needs an item after it.
         out += header + (header.find(" @ ") == std::string::npos ? "\n" : " @ No Item\n");
         if (species) {
-            if (const int level = levelOf(*species, page); level != game::maxLevel)
+            const std::optional<int> typedLevel = wholeNumber(trim(page.level));
+            const int level =
+                typedLevel && *typedLevel >= game::minLevel && *typedLevel <= game::maxLevel
+                    ? *typedLevel
+                    : levelOf(*species, page);
+            if (level != game::maxLevel)
                 out += "Level: " + std::to_string(level) + '\n';
         }
         for (const AttackRecord& attack : page.attacks) {

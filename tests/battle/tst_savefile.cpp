@@ -7,18 +7,9 @@
 
 using namespace battle;
 using savewriter::Mon;
+using savewriter::mrMime;
 
 namespace {
-
-// Stats worked out by hand from the base stats, DVs, stat experience and level.
-// clang-format off
-const Mon mrMime   {0x2A, "MR.MIME",    50, 0x40, 100, {113, 70, 89, 119, 131}, {0x18, 0x18}, {0x5E, 0x70, 0x71, 0x73}, {14, 30, 36, 5},  {3, 0, 1, 2}, {12, 10, 14, 15}, {10000, 5000, 6000, 7000, 8000}};
-const Mon nidoranF {0x0F, "NIDORAN♀",   12, 0x08, 30,  {37, 18, 19, 16, 16},    {0x03, 0x03}, {0x2D, 0x21, 0x0A, 0x00}, {61, 35, 20, 0},  {3, 0, 0, 0}, {9, 8, 8, 8},     {0, 0, 0, 0, 0}};
-const Mon farfetchd{0x40, "FARFETCH'D", 30, 0x00, 0,   {99, 71, 65, 68, 67},    {0x00, 0x02}, {0x40, 0x1C, 0x2B, 0x1F}, {35, 15, 30, 20}, {0, 0, 0, 0}, {15, 15, 15, 15}, {65535, 65535, 65535, 65535, 65535}};
-const Mon gengar   {0x0E, "Spo×k:-?!",  100, 0x05, 301, {301, 188, 166, 297, 333}, {0x08, 0x03}, {0x5F, 0x8A, 0x65, 0x55}, {20, 15, 15, 15}, {0, 0, 0, 0}, {7, 3, 11, 6}, {30000, 25000, 20000, 40000, 50000}};
-const Mon pikachu  {0x54, "PIKACHU",    25, 0x10, 50,  {57, 39, 26, 58, 37},    {0x17, 0x17}, {0x54, 0x2D, 0x62, 0x56}, {42, 40, 30, 20}, {2, 0, 0, 0}, {10, 9, 13, 11},  {800, 900, 700, 1200, 600}};
-const Mon jynx     {0x48, "JYNX",       40, 0x20, 115, {115, 55, 50, 89, 94},   {0x19, 0x18}, {0x08, 0x8E, 0x00, 0x00}, {15, 10, 0, 0},   {0, 0, 0, 0}, {5, 14, 2, 9},    {4000, 4100, 4200, 4300, 4400}};
-// clang-format on
 
 QByteArray bytes(const std::string& save)
 {
@@ -26,11 +17,11 @@ QByteArray bytes(const std::string& save)
 }
 QByteArray redSave()
 {
-    return bytes(savewriter::englishSave("Red♂", {mrMime, nidoranF, farfetchd, gengar}));
+    return bytes(savewriter::redSave());
 }
 QByteArray yellowSave()
 {
-    return bytes(savewriter::englishSave("ASH", {pikachu, jynx}, true));
+    return bytes(savewriter::yellowSave());
 }
 
 // The Red save with bytes changed and its checksum made good again.
@@ -123,7 +114,7 @@ void TestSaveFile::party_fills_the_sheet_page_by_page()
     QVERIFY(result.party->notes.empty());
     const save::SheetFill fill = save::sheetFromParty(*result.party);
     QCOMPARE(describe(fill.sheet.pages[std::size_t(page)]), expected);
-    QCOMPARE(fill.extras[std::size_t(page)].has_value(), !expected.startsWith(u'|'));
+    QCOMPARE(fill.sheet.pages[std::size_t(page)].training.has_value(), !expected.startsWith(u'|'));
     QCOMPARE(fill.sheet.activePage, 1);
     const bool yellow = save == yellowSave();
     QCOMPARE(result.party->yellow, yellow);
@@ -140,7 +131,7 @@ void TestSaveFile::stats_read_equal_the_games_computation_data()
         QTest::addRow("Yellow, page %d", page + 1) << yellowSave() << page;
 }
 
-// What a page and its extras hand on must give the game's figures again.
+// What a page hands on (level, DVs, stat experience) must give the game's figures again.
 void TestSaveFile::stats_read_equal_the_games_computation()
 {
     QFETCH(QByteArray, save);
@@ -149,11 +140,11 @@ void TestSaveFile::stats_read_equal_the_games_computation()
     QVERIFY(result.party);
     const save::SheetFill fill = save::sheetFromParty(*result.party);
     const PageRecord& sheetPage = fill.sheet.pages[std::size_t(page)];
-    const save::PageExtras& extras = *fill.extras[std::size_t(page)];
+    const game::Training& training = *sheetPage.training;
     const game::Species* species = game::speciesForProgramName(sheetPage.species);
     QVERIFY(species);
-    const game::Stats stats =
-        game::computeStats(species->base, extras.dvs, extras.statExp, extras.level);
+    const game::Stats stats = game::computeStats(species->base, training.dvs, training.statExp,
+                                                 std::stoi(sheetPage.level));
     const game::Stats stored{std::stoi(sheetPage.hpMaximum), std::stoi(sheetPage.attack),
                              std::stoi(sheetPage.defense), std::stoi(sheetPage.speed),
                              std::stoi(sheetPage.specialAttack)};

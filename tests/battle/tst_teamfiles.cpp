@@ -34,7 +34,10 @@ SheetRecord unusualSheet()
                 "",
                 "line 1\n  line 2\r\n\ttabbed\x01\n",
                 n % 2 == 0,
-                n % 3 == 0};
+                n % 3 == 0,
+                " " + tag};
+        if (n % 2)
+            page.training = battle::game::Training{{n, 0, 15, 7}, {0, 65535, n, 300, 1}};
         for (AttackRecord& attack : page.attacks)
             attack = {"Thunder" + tag + "/\\u0041", "", "30"};
     }
@@ -73,6 +76,7 @@ void TestTeamFiles::a_saved_sheet_reads_back_field_for_field()
     QVERIFY2(sparse.sheet.has_value(), sparse.problem.c_str());
     QCOMPARE(sparse.sheet->pages[5].notes, std::string("\xF0\x9F\x98\x80 \xC3\xA9"));
     QCOMPARE(sparse.sheet->pages[0].attacks[0].name, std::string());
+    QVERIFY(sparse.sheet->pages[0].level.empty() && !sparse.sheet->pages[0].training);
 }
 
 void TestTeamFiles::refused_files_name_their_problem_data()
@@ -93,7 +97,7 @@ void TestTeamFiles::refused_files_name_their_problem_data()
     QTest::newRow("deep nesting")     << QByteArray(100000, '[')                        << "nested";
     QTest::newRow("another program")  << QByteArray(R"({"format": "other", "version": 1})") << "not a Battle Tesh";
     QTest::newRow("no format")        << QByteArray("[1, 2]")                           << "not a Battle Tesh";
-    QTest::newRow("newer version")    << QByteArray(ours).replace("1,", "2,") + pages   << "newer version";
+    QTest::newRow("newer version")    << QByteArray(ours).replace("1,", "3,") + pages   << "newer version";
     QTest::newRow("version as text")  << QByteArray(ours).replace("1,", "\"1\",") + pages << "version";
     QTest::newRow("seven pages")      << ours + R"([{}, {}, {}, {}, {}, {}, {}]})"      << "six pages";
     QTest::newRow("page not object")  << ours + R"([{}, 3, {}, {}, {}, {}]})"          << "pages[2]";
@@ -101,6 +105,8 @@ void TestTeamFiles::refused_files_name_their_problem_data()
     QTest::newRow("flag as text")     << ours + QByteArray(pages).replace("false", "\"no\"") << "pages[3].confused";
     QTest::newRow("attack as list")   << ours + R"([{"attacks": [{}, [], {}, {}]}, {}, {}, {}, {}, {}]})" << "pages[1].attacks[2]";
     QTest::newRow("active page 7")    << QByteArray(ours).replace("1,", "1, \"activePage\": 7,") + pages << "activePage";
+    QTest::newRow("DV 16")            << ours + R"([{"dvs": {"attack": 16, "defense": 0, "speed": 0, "special": 0}, "statExp": {}}, {}, {}, {}, {}, {}]})" << "pages[1].dvs.attack\" should be a whole number from 0 to 15";
+    QTest::newRow("DVs alone")        << ours + R"([{}, {"dvs": {"attack": 1, "defense": 0, "speed": 0, "special": 0}}, {}, {}, {}, {}]})" << "pages[2].statExp.hp";
     QTest::newRow("over 1 MiB")       << QByteArray(static_cast<int>(sheetFileLimit) + 1, ' ') << "1 MiB";
     // clang-format on
 }
@@ -245,12 +251,18 @@ void TestTeamFiles::team_text_reports_what_it_cannot_use_and_exports_the_communi
     QCOMPARE(back.pages[1].species, std::string("Ninetails"));
     QCOMPARE(writeTeamText(SheetRecord{}), std::string());
 
-    // A level below 100 goes out with its "Level:" line and comes back at that level.
+    // A level below 100 goes out with its "Level:" line and comes back at that level: the Level
+    // field's, or without one the level the stats match.
     SheetRecord pasted;
     pasted.pages[0] = readTeamText("Pikachu\nLevel: 50\n- Surf\n").pages.at(0);
     pasted.pages[2] = readTeamText("Raichu\n- Surf\n").pages.at(0);
+    QCOMPARE(pasted.pages[0].level, "50");
     QCOMPARE(writeTeamText(pasted), std::string("Pikachu\nLevel: 50\n- Surf\n\nRaichu\n- Surf\n"));
     QCOMPARE(readTeamText(writeTeamText(pasted)).pages.at(0).hp, pasted.pages[0].hp);
+    pasted.pages[0].level.clear();
+    pasted.pages[2].level = " 7";
+    QCOMPARE(writeTeamText(pasted),
+             std::string("Pikachu\nLevel: 50\n- Surf\n\nRaichu\nLevel: 7\n- Surf\n"));
     pasted.pages[0] = readTeamText("Zap @ Home (Zapdos) @ Magnet\n").pages.at(0);
     QCOMPARE(readTeamText(writeTeamText(pasted)).pages.at(0).nickname, "Zap @ Home");
 }

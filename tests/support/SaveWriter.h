@@ -2,7 +2,8 @@
 #pragma once
 
 // Writes battery saves of the English Red, Blue and Yellow games (and the Japanese layout's
-// markers) straight from the published layout, for the tests and the fuzzer's seeds only.
+// markers) straight from the published layout, for the tests, the fuzzer's seeds and the README's
+// screenshot only.
 
 #include <QString>
 
@@ -109,6 +110,27 @@ inline std::string englishSave(const QString& player, const std::vector<Mon>& pa
     put(save, 0x30C1, 0xFF); // an empty current box
     putChecksum(save, 0x2598, 0x3523);
     return save;
+}
+
+// The tests' two parties. Stats worked out by hand from the base stats, DVs, stat experience and
+// level.
+// clang-format off
+inline const Mon mrMime   {0x2A, "MR.MIME",    50, 0x40, 100, {113, 70, 89, 119, 131}, {0x18, 0x18}, {0x5E, 0x70, 0x71, 0x73}, {14, 30, 36, 5},  {3, 0, 1, 2}, {12, 10, 14, 15}, {10000, 5000, 6000, 7000, 8000}};
+inline const Mon nidoranF {0x0F, "NIDORAN♀",   12, 0x08, 30,  {37, 18, 19, 16, 16},    {0x03, 0x03}, {0x2D, 0x21, 0x0A, 0x00}, {61, 35, 20, 0},  {3, 0, 0, 0}, {9, 8, 8, 8},     {0, 0, 0, 0, 0}};
+inline const Mon farfetchd{0x40, "FARFETCH'D", 30, 0x00, 0,   {99, 71, 65, 68, 67},    {0x00, 0x02}, {0x40, 0x1C, 0x2B, 0x1F}, {35, 15, 30, 20}, {0, 0, 0, 0}, {15, 15, 15, 15}, {65535, 65535, 65535, 65535, 65535}};
+inline const Mon gengar   {0x0E, "Spo×k:-?!",  100, 0x05, 301, {301, 188, 166, 297, 333}, {0x08, 0x03}, {0x5F, 0x8A, 0x65, 0x55}, {20, 15, 15, 15}, {0, 0, 0, 0}, {7, 3, 11, 6}, {30000, 25000, 20000, 40000, 50000}};
+inline const Mon pikachu  {0x54, "PIKACHU",    25, 0x10, 50,  {57, 39, 26, 58, 37},    {0x17, 0x17}, {0x54, 0x2D, 0x62, 0x56}, {42, 40, 30, 20}, {2, 0, 0, 0}, {10, 9, 13, 11},  {800, 900, 700, 1200, 600}};
+inline const Mon jynx     {0x48, "JYNX",       40, 0x20, 115, {115, 55, 50, 89, 94},   {0x19, 0x18}, {0x08, 0x8E, 0x00, 0x00}, {15, 10, 0, 0},   {0, 0, 0, 0}, {5, 14, 2, 9},    {4000, 4100, 4200, 4300, 4400}};
+// clang-format on
+
+inline std::string redSave()
+{
+    return englishSave("Red♂", {mrMime, nidoranF, farfetchd, gengar});
+}
+
+inline std::string yellowSave()
+{
+    return englishSave("ASH", {pikachu, jynx}, true);
 }
 
 // A Japanese save's markers: its lists and checksum where the Japanese games keep them.

@@ -15,6 +15,11 @@
 #include "windows/trainer/TrainerSheet.h"
 #include "windows/turn/TurnWindow.h"
 
+#include <QAction>
+#include <QMenu>
+
+#include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -32,6 +37,16 @@ std::optional<int> pageHp(const battle::PageRecord& page)
     if (hp && *hp >= 0 && *hp <= std::numeric_limits<int>::max())
         return static_cast<int>(*hp);
     return std::nullopt;
+}
+
+// The page's level, when it holds one the game allows.
+std::optional<int> pageLevel(const battle::PageRecord& page)
+{
+    const std::optional<double> level = battle::textToNumber(page.level);
+    if (!level || *level != std::floor(*level) || *level < battle::game::minLevel ||
+        *level > battle::game::maxLevel)
+        return std::nullopt;
+    return static_cast<int>(*level);
 }
 
 } // namespace
@@ -63,6 +78,7 @@ DamageWindow* BattleFeed::connect(DamageWindow* main)
                          if (auto* turn = m_runtime.openWindowAs<TurnWindow>(WindowId::Turn))
                              turn->setMove(attack);
                      });
+    addSaveFileImports(main);
     QObject::connect(main, &DamageWindow::teamCommandRequested, this,
                      [this, main](int trainer, TeamCommand command) {
                          carryOutTeamCommand(main, trainer, command);
@@ -153,6 +169,30 @@ void BattleFeed::carryOutTeamCommand(DamageWindow* main, int trainer, TeamComman
     }
 }
 
+// Each trainer's import from a save file joins the Teams menu after that trainer's team text
+// entries; like Open, it shows the sheet first, then fills it.
+void BattleFeed::addSaveFileImports(DamageWindow* main)
+{
+    auto* teams = main->findChild<QMenu*>(QStringLiteral("mnuTeams"));
+    if (!teams)
+        return;
+    for (int trainer = 1; trainer <= 2; ++trainer) {
+        auto* action = new QAction(tr("Import Trainer %1 from Save File…").arg(trainer), teams);
+        action->setObjectName(QStringLiteral("mnuSaveFile%1").arg(trainer));
+        const QList<QAction*> items = teams->actions();
+        const QString exportName = QStringLiteral("mnuExport%1").arg(trainer);
+        const auto after = std::find_if(items.begin(), items.end(), [&](QAction* item) {
+            return item->objectName() == exportName;
+        });
+        teams->insertAction(
+            after != items.end() && after + 1 != items.end() ? *(after + 1) : nullptr, action);
+        QObject::connect(action, &QAction::triggered, this, [this, trainer] {
+            if (auto* sheet = m_runtime.showWindowAs<TrainerSheet>(trainerSheetId(trainer)))
+                sheet->keeper().importSaveFile();
+        });
+    }
+}
+
 void BattleFeed::restoreSheets(DamageWindow* main)
 {
     bool restored = false;
@@ -173,10 +213,33 @@ void BattleFeed::useAsAttacker(TrainerSheet* sheet, int page)
     const battle::PageRecord record = sheet->pageRecord(page);
     if (auto* main = m_runtime.openWindowAs<DamageWindow>(WindowId::Main))
         main->useSheetAttacker(record);
-    auto* turn = m_runtime.openWindowAs<TurnWindow>(WindowId::Turn);
-    if (turn && !turnSpecies(record).isEmpty())
-        turn->setAttackerSpecies(turnSpecies(record));
+    if (auto* turn = m_runtime.openWindowAs<TurnWindow>(WindowId::Turn))
+        handOn(*turn, record, Side::Attacker);
     feedDuel(record, true);
+}
+
+BattleFeed::HandedPokemon BattleFeed::handedOn(const battle::PageRecord& page)
+{
+    HandedPokemon handed{turnSpecies(page), std::nullopt};
+    if (const std::optional<int> level = pageLevel(page); level && page.training)
+        handed.exact = ExactPokemon{*level, *page.training};
+    return handed;
+}
+
+// A page known exactly goes on as the "Custom" preset; any other by its species alone.
+void BattleFeed::handOn(TurnWindow& turn, const battle::PageRecord& page, Side side)
+{
+    const HandedPokemon handed = handedOn(page);
+    if (handed.species.isEmpty())
+        return;
+    if (handed.exact && side == Side::Attacker)
+        turn.setAttacker(handed.species, handed.exact->level, handed.exact->training);
+    else if (handed.exact)
+        turn.setDefender(handed.species, handed.exact->level, handed.exact->training);
+    else if (side == Side::Attacker)
+        turn.setAttackerSpecies(handed.species);
+    else
+        turn.setDefenderSpecies(handed.species);
 }
 
 void BattleFeed::useAsDefender(TrainerSheet* sheet, int page)
@@ -186,8 +249,7 @@ void BattleFeed::useAsDefender(TrainerSheet* sheet, int page)
     if (auto* main = m_runtime.openWindowAs<DamageWindow>(WindowId::Main))
         main->useSheetDefender(record);
     if (auto* turn = m_runtime.openWindowAs<TurnWindow>(WindowId::Turn)) {
-        if (!turnSpecies(record).isEmpty())
-            turn->setDefenderSpecies(turnSpecies(record));
+        handOn(*turn, record, Side::Defender);
         if (const std::optional<int> hp = pageHp(record))
             turn->setDefenderHp(*hp);
     }

@@ -3,9 +3,15 @@
 
 // The one place where the windows meet. Each window only signals what its user asked for; the
 // feed opens the window asked for and carries a battle's figures between the trainer sheets, the
-// main window, the Pokédex, Battle Turn and the Duel, so that no window needs to know another.
+// main window, the Pokédex, Battle Turn and the Duel, and adds the Teams menu's save-file imports,
+// so that no window needs to know another.
+
+#include "battle/sheet/SheetRecord.h"
 
 #include <QObject>
+#include <QString>
+
+#include <optional>
 
 class AccuracyWindow;
 class CriticalWindow;
@@ -36,13 +42,30 @@ public:
     TurnWindow* connect(TurnWindow* turn);
     DexWindow* connect(DexWindow* dex);
 
+    // What a sheet page hands a battle window (Battle Turn, the Duel): the species as their lists
+    // spell it (empty when the page names none of the 151) and, when the page knows them, the
+    // level with the DVs and stat experience that the "Custom" preset stands for.
+    struct ExactPokemon {
+        int level;
+        battle::game::Training training;
+    };
+    struct HandedPokemon {
+        QString species;
+        std::optional<ExactPokemon> exact;
+    };
+    static HandedPokemon handedOn(const battle::PageRecord& page);
+
 private:
     void connectWindowRequests(DamageWindow* main);
+    void addSaveFileImports(DamageWindow* main);
     void carryOutTeamCommand(DamageWindow* main, int trainer, TeamCommand command);
     void restoreSheets(DamageWindow* main);
     void useAsAttacker(TrainerSheet* sheet, int page);
     void useAsDefender(TrainerSheet* sheet, int page);
     void feedDuel(const battle::PageRecord& record, bool mine);
+
+    enum class Side { Attacker, Defender };
+    static void handOn(TurnWindow& turn, const battle::PageRecord& page, Side side);
 
     Runtime& m_runtime;
     // The page last used as defender, for as long as the program runs.

@@ -2,6 +2,8 @@
 #include "windows/trainer/SheetKeeper.h"
 
 #include "battle/common/BoundedList.h"
+#include "battle/save/SaveFile.h"
+#include "battle/sheet/SheetFields.h"
 #include "battle/sheet/SheetFile.h"
 #include "battle/sheet/TeamText.h"
 #include "runtime/Runtime.h"
@@ -139,8 +141,7 @@ void SheetKeeper::pasteTeamText()
         if (page < team.pages.size()) {
             sheet.pages[page] = team.pages[page];
         } else {
-            for (std::size_t slot = 0; slot < sheet.pages[page].attacks.size(); ++slot)
-                sheet.pages[page].attacks[slot].name = "Attack" + std::to_string(slot + 1);
+            sheet.pages[page] = battle::blankPage();
         }
     }
     m_sheet.load(sheet);
@@ -155,6 +156,39 @@ void SheetKeeper::pasteTeamText()
     }
     if (!said.isEmpty())
         m_runtime.showMessage(&m_sheet, said.join(QStringLiteral("\n\n")));
+}
+
+void SheetKeeper::importSaveFile()
+{
+    const QString path = m_runtime.chooseFileToOpen(
+        &m_sheet, QStringLiteral("Import %1 from Save File").arg(trainerCaption()),
+        Runtime::FileKind::GameSave);
+    if (!path.isEmpty())
+        importSaveFrom(path);
+}
+
+bool SheetKeeper::importSaveFrom(const QString& path)
+{
+    // Far above a save's 32 KiB: the reader names a wrong size itself.
+    constexpr qint64 readLimit = 1024 * 1024;
+    QString problem;
+    battle::save::SaveFileResult read;
+    if (const std::optional<QByteArray> bytes = Runtime::readFile(path, readLimit, problem)) {
+        read = battle::save::readSaveFile(std::string_view(bytes->constData(), bytes->size()));
+        problem = fromStd(read.problem);
+    }
+    if (!read.party) {
+        m_runtime.showMessage(
+            &m_sheet, QStringLiteral("Could not import %1:\n%2").arg(fileName(path), problem));
+        return false;
+    }
+    m_sheet.load(battle::save::sheetFromParty(*read.party).sheet);
+    if (!read.party->notes.empty()) {
+        m_runtime.showMessage(&m_sheet, QStringLiteral("Some of the party looked odd in the save "
+                                                       "and was read as far as it is sound:\n") +
+                                            fromStd(battle::boundedList(read.party->notes)));
+    }
+    return true;
 }
 
 void SheetKeeper::copyTeamText()

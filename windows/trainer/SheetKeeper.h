@@ -2,8 +2,9 @@
 #pragma once
 
 // Keeps a trainer sheet: saves it to and opens it from the program's own file, trades it as team
-// text through the clipboard, and autosaves every change to the user's data folder so that the
-// last sheets can be restored, even after the program was killed.
+// text through the clipboard, fills it from the game's own save file, and autosaves every change to
+// the user's data folder so that the last sheets can be restored, even after the program was
+// killed.
 
 #include <QObject>
 
@@ -25,6 +26,10 @@ public:
     bool openFrom(const QString& path);
     bool saveTo(const QString& path);
     void pasteTeamText();
+    // Fills the sheet with the party of a Red, Blue or Yellow battery save; a refusal leaves the
+    // sheet as it is, and what looked odd in the party is listed after the import.
+    void importSaveFile();
+    bool importSaveFrom(const QString& path);
     void copyTeamText();
 
     // Fills the sheet from its autosave; false when none was kept.

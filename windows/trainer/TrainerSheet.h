@@ -2,15 +2,19 @@
 #pragma once
 
 // A trainer sheet keeps notes on one trainer's team while a battle runs: six pages of plain text
-// fields, one per Pokémon, under a two-row tab strip. It computes nothing; its handlers only
-// rename a page's tab after its nickname, show the active Pokémon below the tabs, show the
-// trainer's name in the caption and show the credits. The two sheets are one class.
+// fields, one per Pokémon, under a two-row tab strip. It renames a page's tab after its nickname,
+// shows the active Pokémon below the tabs and the trainer's name in the caption, reads and writes
+// its fields as a sheet record, takes the battle's damage and status onto a page (noting a faint
+// by the sheet's rule), offers each page as attacker or defender from its context menu and shows
+// the credits. The two sheets are one class; its files split it by job (form, record, menus).
 
 #include <QWidget>
 
 #include "battle/sheet/SheetRecord.h"
 
 #include <array>
+#include <optional>
+#include <string>
 
 class QButtonGroup;
 class QLabel;
@@ -62,6 +66,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void buildForm();
     void buildPages();
     void buildPage(int page);
     void ensurePageBuilt(int page);
@@ -69,6 +74,7 @@ private:
     void addBattleActions(int page);
     void fillStatusList(int page);
     void connectHandlers();
+    void showActive(int page);
     QString nickname(int page) const;
 
     void onPageAboutToShow(int index);
@@ -84,4 +90,11 @@ private:
     QButtonGroup* m_active = nullptr;
     SheetKeeper* m_keeper = nullptr;
     std::array<bool, pageCount> m_pageBuilt{};
+    // The DVs and stat experience a page was filled with, no field showing them: they hold for as
+    // long as the page names the species they came with.
+    struct KnownTraining {
+        std::string species;
+        battle::game::Training training;
+    };
+    std::array<std::optional<KnownTraining>, pageCount> m_training;
 };

@@ -244,12 +244,10 @@ void TurnWindow::fillLists()
     m_attackerSpecies->addItems(species);
     m_defenderSpecies->addItems(species);
 
-    // Only presets that set every figure: this window has no fields for DVs of its own.
+    // This window has no fields for DVs of its own: "Custom" is what a sheet page handed on.
     QStringList presets;
-    for (const game::Preset preset : game::allPresets) {
-        if (game::presetTraining(preset))
-            presets << fromStd(game::presetName(preset));
-    }
+    for (const game::Preset preset : game::allPresets)
+        presets << fromStd(game::presetName(preset));
     m_attackerPreset->addItems(presets);
     m_defenderPreset->addItems(presets);
 
@@ -287,16 +285,26 @@ void TurnWindow::connectEvents()
     connect(m_applyDamage, &QPushButton::clicked, this, &TurnWindow::onApplyDamageClicked);
 }
 
+// A Pokémon known by its species alone: DVs handed on before belong to another one.
 void TurnWindow::setAttackerSpecies(const QString& name)
 {
+    forgetCustom(m_attackerPreset, m_attackerCustom);
     chooseItem(m_attackerSpecies, name);
     recompute();
 }
 
 void TurnWindow::setDefenderSpecies(const QString& name)
 {
+    forgetCustom(m_defenderPreset, m_defenderCustom);
     chooseItem(m_defenderSpecies, name);
     onDefenderChanged();
+}
+
+void TurnWindow::forgetCustom(QComboBox* preset, std::optional<game::Training>& custom)
+{
+    custom.reset();
+    if (game::presetFromName(textOf(preset)) == game::Preset::Custom)
+        chooseItem(preset, fromStd(game::presetName(game::Preset::Maximum)));
 }
 
 void TurnWindow::setMove(const QString& name)
@@ -312,10 +320,29 @@ void TurnWindow::setDefenderHp(int hp)
     recompute();
 }
 
+void TurnWindow::setAttacker(const QString& species, int level, const game::Training& training)
+{
+    m_attackerCustom = training;
+    chooseItem(m_attackerPreset, fromStd(game::presetName(game::Preset::Custom)));
+    m_attackerLevel->setValue(level);
+    chooseItem(m_attackerSpecies, species);
+    recompute();
+}
+
+void TurnWindow::setDefender(const QString& species, int level, const game::Training& training)
+{
+    m_defenderCustom = training;
+    chooseItem(m_defenderPreset, fromStd(game::presetName(game::Preset::Custom)));
+    m_defenderLevel->setValue(level);
+    chooseItem(m_defenderSpecies, species);
+    onDefenderChanged();
+}
+
 void TurnWindow::onDefenderChanged()
 {
     if (m_hpFollowsMaximum) {
-        if (const auto defender = fighter(m_defenderSpecies, m_defenderLevel, m_defenderPreset)) {
+        if (const auto defender =
+                fighter(m_defenderSpecies, m_defenderLevel, m_defenderPreset, m_defenderCustom)) {
             const QSignalBlocker following(m_defenderHp);
             m_defenderHp->setValue(defender->stats.hp);
         }
@@ -330,12 +357,15 @@ void TurnWindow::onDefenderHpEdited()
 }
 
 std::optional<game::Fighter> TurnWindow::fighter(const QComboBox* species, const QSpinBox* level,
-                                                 const QComboBox* preset) const
+                                                 const QComboBox* preset,
+                                                 const std::optional<game::Training>& custom) const
 {
     const game::Species* found = game::speciesForProgramName(textOf(species));
     const std::optional<game::Preset> chosen = game::presetFromName(textOf(preset));
-    const std::optional<game::Training> training =
-        chosen ? game::presetTraining(*chosen) : std::nullopt;
+    const std::optional<game::Training> training = !chosen ? std::nullopt
+                                                   : *chosen == game::Preset::Custom
+                                                       ? custom
+                                                       : game::presetTraining(*chosen);
     if (!found || !training)
         return std::nullopt;
     return game::Fighter{
@@ -345,8 +375,10 @@ std::optional<game::Fighter> TurnWindow::fighter(const QComboBox* species, const
 
 std::optional<game::TurnInputs> TurnWindow::inputs() const
 {
-    const auto attacker = fighter(m_attackerSpecies, m_attackerLevel, m_attackerPreset);
-    const auto defender = fighter(m_defenderSpecies, m_defenderLevel, m_defenderPreset);
+    const auto attacker =
+        fighter(m_attackerSpecies, m_attackerLevel, m_attackerPreset, m_attackerCustom);
+    const auto defender =
+        fighter(m_defenderSpecies, m_defenderLevel, m_defenderPreset, m_defenderCustom);
     const game::Move* move = game::moveForProgramName(textOf(m_move));
     if (!move)
         move = game::findMove(textOf(m_move));

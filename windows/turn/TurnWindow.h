@@ -29,6 +29,10 @@ public:
     void setMove(const QString& name);
     // Counts as the user's own edit: the HP no longer follows the defender's maximum.
     void setDefenderHp(int hp);
+    // A Pokémon known exactly, as a sheet page filled from a save file hands it on: species,
+    // level and the "Custom" preset with its DVs and stat experience.
+    void setAttacker(const QString& species, int level, const battle::game::Training& training);
+    void setDefender(const QString& species, int level, const battle::game::Training& training);
 
 signals:
     // After each rolled turn, with the damage it dealt (0 for a miss).
@@ -41,6 +45,7 @@ private:
     void fillLists();
     void connectEvents();
 
+    void forgetCustom(QComboBox* preset, std::optional<battle::game::Training>& custom);
     void onDefenderChanged();
     void onDefenderHpEdited();
     void recompute();
@@ -50,13 +55,16 @@ private:
 
     // What the inputs name; std::nullopt while a list's text names nothing in it.
     std::optional<battle::game::TurnInputs> inputs() const;
-    std::optional<battle::game::Fighter> fighter(const QComboBox* species, const QSpinBox* level,
-                                                 const QComboBox* preset) const;
+    std::optional<battle::game::Fighter>
+    fighter(const QComboBox* species, const QSpinBox* level, const QComboBox* preset,
+            const std::optional<battle::game::Training>& custom) const;
 
     Runtime& m_runtime;
     QComboBox* m_attackerSpecies = nullptr;
     QSpinBox* m_attackerLevel = nullptr;
     QComboBox* m_attackerPreset = nullptr;
+    // What "Custom" stands for on each side; nothing until a sheet page hands it on.
+    std::optional<battle::game::Training> m_attackerCustom, m_defenderCustom;
     QSpinBox* m_attackerStage = nullptr;
     QSpinBox* m_attackerSpeedStage = nullptr;
     QCheckBox* m_burned = nullptr;

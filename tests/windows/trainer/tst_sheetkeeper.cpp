@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "support/ProgramFixture.h"
+#include "support/SaveWriter.h"
 
 #include "battle/sheet/SheetFile.h"
 #include "windows/trainer/SheetKeeper.h"
@@ -52,6 +53,9 @@ private slots:
     void typing_at_the_next_start_keeps_the_last_runs_sheet();
     void a_second_copy_keeps_no_sheets();
     void a_junk_paste_gives_one_short_message();
+    void a_game_save_fills_the_sheet_or_leaves_it_data();
+    void a_game_save_fills_the_sheet_or_leaves_it();
+    void an_imported_page_goes_to_battle_turn_exactly();
 
 private:
     TrainerSheet* sheet() const { return static_cast<TrainerSheet*>(show("Tab2")); }
@@ -72,10 +76,12 @@ void TestSheetKeeper::a_saved_sheet_opens_again_unchanged()
     battle::SheetRecord filled = sheet()->record();
     filled.trainerName = "Gary \"Oak\" \\ 大木";
     filled.activePage = 5;
+    // clang-format off
     filled.pages[4] = {
         "Rhydon", "Rex", "Frozen", "1", "",     "", "",
         "",       "",    "",       {},  "Rock", "", "  burned turn 3\n\nswitch \"out\" \t\n",
-        true,     false};
+        true,     false, "31"};
+    // clang-format on
     filled.pages[5].attacks[3] = {"Surf", "12", "15"};
     sheet()->load(filled);
     for (const char* typed : {"Text26_6=Flying", "Text30=Wings", "Text9_4=90"})
@@ -141,8 +147,10 @@ void TestSheetKeeper::pasted_team_text_fills_the_pages_as_typing_would()
     QCOMPARE(runtime().messages().size(), 2);
 
     menu("mnuExport2!");
-    QCOMPARE(runtime().clipboardHistory(),
-             QStringList{"Zappy (Jolteon)\nLevel: 50\n- Thunderbolt\n- Pin Missile\n\nAlakazam\n- Psychic\n"});
+    QCOMPARE(
+        runtime().clipboardHistory(),
+        QStringList{
+            "Zappy (Jolteon)\nLevel: 50\n- Thunderbolt\n- Pin Missile\n\nAlakazam\n- Psychic\n"});
 }
 
 void TestSheetKeeper::the_last_sheets_come_back_after_closing()
@@ -239,6 +247,96 @@ void TestSheetKeeper::a_junk_paste_gives_one_short_message()
     QCOMPARE(lines.last(), "… and 980 more");
     for (const QString& line : lines)
         QVERIFY(line.size() <= 81);
+}
+
+void TestSheetKeeper::a_game_save_fills_the_sheet_or_leaves_it_data()
+{
+    QTest::addColumn<QByteArray>("save");   // null: no such file
+    QTest::addColumn<QStringList>("shown"); // empty: refused, the sheet unchanged
+    QTest::addColumn<QString>("message");   // the one message, if any
+    using namespace savewriter;
+    std::string seven = redSave(), damaged = redSave();
+    put(seven, 0x2F2C, 7);
+    putChecksum(seven, 0x2598, 0x3523);
+    damaged[0x2F60] = '\x01';
+    Mon odd = jynx;
+    odd.level = 101;
+    const auto bytes = [](const std::string& save) { return QByteArray::fromStdString(save); };
+    // clang-format off
+    QTest::newRow("Red") << bytes(redSave()) << QStringList{
+        "Tab2=Trainer 2 - Red♂", "Text5_1=Mr. Mime", "Text1=MR.MIME", "Combo1_1=Paralyzed", "Level_1=50",
+        "Text11_1=100", "Text12_1=113", "Text6_1=70", "Text7_1=89", "Text8_1=131", "Text9_1=131",
+        "Text10_1=119", "Text13_1=Psychic", "Text14_1=14", "Text15_1=16", "Text25_1=Psychic",
+        "Text11_3=0", "Text27_3=Fainted", "Text26_3=Flying", "Level_4=100", "Label1=Active: MR.MIME",
+        "Text5_5=", "Text6_5=", "Text13_5=Attack1", "Level_5="} << "";
+    QTest::newRow("Yellow") << bytes(yellowSave()) << QStringList{
+        "Text3=ASH", "Text5_1=Pikachu", "Combo1_1=Burned", "Text2=JYNX", "Level_2=40",
+        "Text26_2=Psychic", "Text5_3=", "Text6_5="} << "";
+    QTest::newRow("odd level") << bytes(englishSave("RED", {odd})) << QStringList{"Text5_1=Jynx", "Level_1=101"} << "level 101 is outside";
+    QTest::newRow("wrong size")   << QByteArray("RED")         << QStringList() << "it has 3 bytes";
+    QTest::newRow("blank")        << QByteArray(0x8000, '\xFF') << QStringList() << "blank";
+    QTest::newRow("checksum")     << bytes(damaged)            << QStringList() << "the game itself would not load it";
+    QTest::newRow("Japanese")     << bytes(japaneseSave())     << QStringList() << "Japanese";
+    QTest::newRow("seven")        << bytes(seven)              << QStringList() << "at most six";
+    QTest::newRow("unreadable")   << QByteArray()              << QStringList() << "game.sav";
+    // clang-format on
+}
+
+void TestSheetKeeper::a_game_save_fills_the_sheet_or_leaves_it()
+{
+    QFETCH(QByteArray, save);
+    QFETCH(QStringList, shown);
+    QFETCH(QString, message);
+    sheet()->showPage(5);
+    step(sheet(), "Text6_5=left from before");
+    const battle::SheetRecord before = sheet()->record();
+    const QString path = m_folder.filePath("game.sav");
+    QFile::remove(path);
+    if (!save.isNull())
+        put(path, save);
+    runtime().scriptFileChoices({path});
+    menu("mnuSaveFile2!");
+    QCOMPARE(runtime().messages().size(), message.isEmpty() ? 0 : 1);
+    if (!message.isEmpty())
+        QVERIFY2(runtime().messageTexts()[0].contains(message),
+                 qPrintable(runtime().messageTexts()[0]));
+    if (shown.isEmpty()) {
+        QVERIFY(sheet()->record() == before);
+        return;
+    }
+    for (const QString& entry : shown)
+        QCOMPARE(entry.section('=', 0, 0) + '=' + text(sheet(), entry.section('=', 0, 0)), entry);
+    // The autosave follows, with the DVs and stat experience no field shows.
+    sheet()->keeper().flushAutosave();
+    const QByteArray kept = contents(SheetKeeper::autosavePath(runtime(), 2));
+    const battle::SheetFileResult read = battle::readSheetFile(kept.toStdString());
+    QVERIFY(read.sheet && *read.sheet == sheet()->record() && read.sheet->pages[0].training);
+}
+
+// Mr. Mime (level 50, Special 131) uses Psychic on Gengar (level 100, Special 333, 301 HP), as
+// the game figures it: both Specials over 255, so both quartered, 32 and 83; (22 × 32 × 90 ÷ 83)
+// ÷ 50 + 2 = 17, × 1.5 for the same type = 25, × 2 on Poison = 50; the lowest roll 50 × 217 ÷ 255
+// = 42. The Maximum preset would give Mr. Mime a Special of 152 and 51–60.
+void TestSheetKeeper::an_imported_page_goes_to_battle_turn_exactly()
+{
+    put(m_folder.filePath("red.sav"), QByteArray::fromStdString(savewriter::redSave()));
+    runtime().scriptFileChoices({m_folder.filePath("red.sav")});
+    menu("mnuSaveFile2!");
+    menu("mnuTurn!");
+    QWidget* turn = show("Turn");
+    sheet()->showPage(4);
+    for (const char* each : {"UseAttacker_1!", "UseDefender_4!"})
+        step(sheet(), each);
+    step(turn, "Move>Psychic");
+    for (const QString entry :
+         {"AttackerSpecies=Mr. Mime", "AttackerLevel=50", "AttackerPreset=Custom",
+          "DefenderSpecies=Gengar", "DefenderLevel=100", "DefenderPreset=Custom", "DefenderHp=301",
+          "Range=42–50 (14.0–16.6 %)"})
+        QCOMPARE(entry.section('=', 0, 0) + '=' + text(turn, entry.section('=', 0, 0)), entry);
+    // Another species on the page: its DVs are no longer known, nor Custom what they were.
+    step(sheet(), "Text5_1=Mew");
+    step(sheet(), "UseAttacker_1!");
+    QCOMPARE(text(turn, "AttackerPreset"), "Maximum");
 }
 
 int main(int argc, char* argv[])

@@ -60,7 +60,10 @@ std::unique_ptr<BattleFeed> startProgram(Runtime& runtime)
 {
     describeApplication();
     std::unique_ptr<BattleFeed> feed = registerWindows(runtime);
-    runtime.holdsDataFolder(); // the first copy to start keeps the sheets
-    runtime.showWindow(WindowId::Splash);
+    // The first copy to start keeps the sheets. The lock costs a few file operations, some ms
+    // on a busy disc, so it is taken once the splash is up, still long before any sheet is kept.
+    auto* splash = static_cast<SplashWindow*>(runtime.showWindow(WindowId::Splash));
+    for (const auto signal : {&SplashWindow::pictureShown, &SplashWindow::finished})
+        QObject::connect(splash, signal, splash, [&runtime] { runtime.holdsDataFolder(); });
     return feed;
 }

@@ -25,7 +25,7 @@ namespace {
 constexpr int warmUpStarts = 2; // fill the page cache and the font caches first
 constexpr int memoryRuns = 5;
 constexpr int childTimeoutMs = 30000;
-constexpr double allowedStartRatio = 1.25;
+constexpr double allowedStartRatio = 1.10;
 constexpr double allowedMemoryRatio = 1.5;
 
 struct Report {

@@ -155,7 +155,10 @@ void SplashWindow::paintEvent(QPaintEvent*)
     // With the picture up, load the fonts while the user looks, not when the main window opens.
     if (!m_fontsRequested) {
         m_fontsRequested = true;
-        QTimer::singleShot(0, this, &loadFonts);
+        QTimer::singleShot(0, this, [this] {
+            emit pictureShown();
+            loadFonts();
+        });
     }
 }
 

@@ -18,6 +18,8 @@ public:
 signals:
     // Once, after a few seconds or at the first click: the main window takes over.
     void finished();
+    // Once, just after the picture was first painted: for work that must not delay it.
+    void pictureShown();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -147,6 +147,9 @@ protected:
     {
         for (const TestRuntime::Message& message : m_runtime->messages())
             QVERIFY2(message.over, qPrintable(message.text));
+        // A window closed during the test is deleted later; it still keeps its last change
+        // through the runtime, which must outlive it.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         m_runtime.reset();
         m_feed.reset();
         QVERIFY(!m_sawDialog);

@@ -535,7 +535,10 @@ void Chain::userHits(int x, const Layer& in, double moves, Collection& out, std:
         if (i < u.hits.size())
             ends(userHpAfter(effect, hpX, hpY, maxHp) == 0 ? 2 : x, p * u.knockedFrom[i]);
     });
-    for (const auto& [amount, chance] : u.hits) {
+    // Named copies rather than a structured binding: the lambdas below capture them.
+    for (const auto& hitEntry : u.hits) {
+        const int amount = hitEntry.first;
+        const double chance = hitEntry.second;
         if (amount >= in.hi[ys])
             break;
         double fainted = 0;

@@ -1,0 +1,192 @@
+// SPDX-License-Identifier: MIT
+// The chain while both HPs move independently: a product per Aux (see DuelChain.h).
+#include "battle/game/DuelChain.h"
+
+#include <functional>
+
+namespace battle::game::chain {
+
+void Chain::emit(Products& out, Aux aux, double weight, const Product& from, int y,
+                 std::vector<double>&& hpY)
+{
+    double total = 0;
+    for (const double p : hpY)
+        total += p;
+    if (weight * total < negligible)
+        return;
+    for (double& p : hpY)
+        p /= total;
+    Product product{aux, weight * total, {}};
+    product.hp[static_cast<std::size_t>(1 - y)] = from.hp[static_cast<std::size_t>(1 - y)];
+    product.hp[static_cast<std::size_t>(y)] = std::move(hpY);
+    out.push_back(std::move(product));
+}
+
+void Chain::actProduct(int x, const Product& in, double weight, Products& out)
+{
+    const int y = 1 - x;
+    const double w = in.weight * weight;
+    const Status status = statusOf(in.aux, x);
+    if (status == Status::Frozen || mustRecharge(in.aux, x)) {
+        out.push_back({withRecharge(in.aux, x, false), w, in.hp});
+        return;
+    }
+    const double skip =
+        status == Status::Paralyzed ? fullParalysisIn256 / double(byteOutcomes) : 0.0;
+    const double moves = 1 - skip;
+    const std::vector<double>& target = in.hp[static_cast<std::size_t>(y)];
+    std::vector<double> same(target.size(), 0.0), hit(target.size(), 0.0);
+    double knocked = 0;
+    for (int hpY = 1; hpY < static_cast<int>(target.size()); ++hpY) {
+        const double p = target[static_cast<std::size_t>(hpY)];
+        if (p == 0)
+            continue;
+        const Use& u = use(x, in.aux, hpY);
+        same[static_cast<std::size_t>(hpY)] += p * (skip + moves * u.miss);
+        std::size_t i = 0;
+        for (; i < u.hits.size() && u.hits[i].first < hpY; ++i)
+            hit[static_cast<std::size_t>(hpY - u.hits[i].first)] += p * moves * u.hits[i].second;
+        if (i < u.hits.size())
+            knocked += p * moves * u.knockedFrom[i];
+    }
+    if (m_side[static_cast<std::size_t>(x)].effect.effect == DuelEffect::Explode) {
+        // The user faints whatever happened: only a full paralysis keeps it standing.
+        ends(2, w * knocked);
+        ends(y, w * (moves - knocked));
+        if (skip > 0)
+            out.push_back({in.aux, w * skip, in.hp});
+        return;
+    }
+    ends(x, w * knocked);
+    const auto [branches, count] = hitBranches(x, in.aux);
+    for (std::size_t b = 0; b < count; ++b) {
+        std::vector<double> part = hit;
+        for (double& p : part)
+            p *= branches[b].second;
+        if (branches[b].first == in.aux) {
+            for (std::size_t h = 0; h < same.size(); ++h)
+                same[h] += part[h];
+        } else {
+            emit(out, branches[b].first, w, in, y, std::move(part));
+        }
+    }
+    emit(out, in.aux, w, in, y, std::move(same));
+}
+
+void Chain::residualProduct(int x, Products& products)
+{
+    const int y = 1 - x;
+    const int base =
+        std::max(1, m_side[static_cast<std::size_t>(x)].in->fighter.stats.hp / residualShare);
+    Products kept;
+    for (Product& product : products) {
+        const Status status = statusOf(product.aux, x);
+        if (status != Status::Burned && status != Status::Poisoned &&
+            status != Status::BadlyPoisoned) {
+            kept.push_back(std::move(product));
+            continue;
+        }
+        int loss = base;
+        Aux aux = product.aux;
+        if (status == Status::BadlyPoisoned) {
+            const int count = toxicCountOf(aux, x) + 1;
+            loss *= count;
+            aux = withToxicCount(aux, x, count);
+        }
+        const std::vector<double>& before = product.hp[static_cast<std::size_t>(x)];
+        std::vector<double> after(before.size(), 0.0);
+        double fainted = 0;
+        for (std::size_t h = 1; h < before.size(); ++h) {
+            if (static_cast<int>(h) <= loss)
+                fainted += before[h];
+            else
+                after[h - static_cast<std::size_t>(loss)] = before[h];
+        }
+        ends(y, product.weight * fainted);
+        emit(kept, aux, product.weight, product, x, std::move(after));
+    }
+    products = std::move(kept);
+}
+
+// The two orders of a speed tie often end in the same products: add those up.
+void Chain::merge(std::vector<std::pair<std::size_t, std::size_t>>& index, Products& out,
+                  Product&& product)
+{
+    std::size_t hash = product.aux;
+    for (const auto& hp : product.hp) {
+        for (const double p : hp)
+            hash = hash * 1099511628211u ^ std::hash<double>{}(p);
+    }
+    for (const auto& [key, at] : index) {
+        Product& existing = out[at];
+        if (key == hash && existing.aux == product.aux && existing.hp == product.hp) {
+            existing.weight += product.weight;
+            return;
+        }
+    }
+    index.emplace_back(hash, out.size());
+    out.push_back(std::move(product));
+}
+
+// Turns into the grid of both HPs, for the turns after the products stop paying.
+void Chain::toLayers(const Products& products, Collection& out)
+{
+    for (const Product& product : products) {
+        const std::vector<double>& foe = product.hp[1];
+        int from = 1;
+        int to = static_cast<int>(foe.size()) - 1;
+        while (from <= to && foe[static_cast<std::size_t>(from)] == 0)
+            ++from;
+        while (to >= from && foe[static_cast<std::size_t>(to)] == 0)
+            --to;
+        if (from > to)
+            continue;
+        Layer& layer = layerFor(out, product.aux);
+        for (int mine = 1; mine < m_side[0].dim; ++mine) {
+            const double pm = product.weight * product.hp[0][static_cast<std::size_t>(mine)];
+            if (pm == 0)
+                continue;
+            double* row = layer.row(mine);
+            for (int hp = from; hp <= to; ++hp)
+                row[hp] += pm * foe[static_cast<std::size_t>(hp)];
+            layer.widen(mine, from, to);
+        }
+    }
+}
+
+void Chain::productTurns(Aux start, Collection& current, int& turn, DuelResult& result)
+{
+    Product first{start, 1.0, {}};
+    for (std::size_t s = 0; s < 2; ++s) {
+        first.hp[s].assign(static_cast<std::size_t>(m_side[s].dim), 0.0);
+        first.hp[s][static_cast<std::size_t>(m_side[s].in->hp)] = 1;
+    }
+    Products products{first};
+    // Past this many products the grid of both HPs is the cheaper form.
+    const std::size_t limit = std::max<std::size_t>(
+        64, static_cast<std::size_t>(m_side[0].dim) * static_cast<std::size_t>(m_side[1].dim) /
+                static_cast<std::size_t>(m_side[0].dim + m_side[1].dim));
+    for (; turn < duelTurns && !products.empty() && products.size() <= limit &&
+           !m_stop.stop_requested();
+         ++turn) {
+        Products next;
+        std::vector<std::pair<std::size_t, std::size_t>> index;
+        for (const Product& product : products) {
+            for (const auto& [order, chance] : orders(product.aux)) {
+                Products acted, actedSecond;
+                actProduct(order, product, chance, acted);
+                residualProduct(order, acted);
+                for (const Product& midway : acted)
+                    actProduct(1 - order, midway, 1.0, actedSecond);
+                residualProduct(1 - order, actedSecond);
+                for (Product& done : actedSecond)
+                    merge(index, next, std::move(done));
+            }
+        }
+        products = std::move(next);
+        record(result);
+    }
+    toLayers(products, current);
+}
+
+} // namespace battle::game::chain

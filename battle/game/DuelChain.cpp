@@ -62,7 +62,7 @@ int Chain::speedOf(int side, Aux aux) const
     return battleStats(in.fighter.stats, stages, conditions).speed;
 }
 
-const Use& Chain::use(int x, Aux aux, int hpTarget)
+Use& Chain::use(int x, Aux aux, int hpTarget)
 {
     Side& side = m_side[static_cast<std::size_t>(x)];
     const int key = (statusOf(aux, x) == Status::Burned ? 4 : 0) +

@@ -57,6 +57,22 @@ inline bool hasResidual(Status status)
 // The user's HP after a hit that dealt `dealt`: recoil, drain (up to its maximum), or Explosion.
 int userHpAfter(DuelEffect effect, int hp, int dealt, int maxHp);
 
+inline double sum(const double* cells, int from, int to)
+{
+    double total = 0;
+    for (int i = from; i <= to; ++i)
+        total += cells[i];
+    return total;
+}
+
+// into[i] += from[i] × factor over first…last: the inner loop of every turn, left plain so the
+// compiler vectorises it.
+inline void addRun(double* into, const double* from, int first, int last, double factor)
+{
+    for (int i = first; i <= last; ++i)
+        into[i] += from[i] * factor;
+}
+
 // Probability mass over both HPs for one Aux: row = mine's HP, column = the foe's. Each row keeps
 // the span of columns that may hold mass; a duel's mass lies in a narrow band across the box, and
 // a turn walks only the band.
@@ -85,6 +101,8 @@ public:
         widen(mine, foe, foe);
     }
     void addScaled(const Layer& from, double weight);
+    // Adds `from` with its rows and columns swapped.
+    void addTurned(const Layer& from);
     // Drops the cells below `below` at each row's ends, so spans keep to where the mass is.
     void trim(double below);
     double total() const;
@@ -98,12 +116,25 @@ private:
     int m_firstRow = 0, m_lastRow = -1;
 };
 
+// Amounts from, from + stride, … to, each dealt with `weight`.
+struct Piece {
+    int from = 0, to = 0, stride = 1;
+    double weight = 0;
+};
+
+// Amounts that change the user's HP alike: none, or the same recoil or drain.
+struct AmountGroup {
+    int amount = 0; // any of them, to ask what it does to the user
+    std::vector<Piece> pieces;
+};
+
 // One use as amounts dealt (uncapped) with their chances; amount 0 is a miss.
 struct Use {
     bool ready = false;
     double miss = 0;
     std::vector<std::pair<int, double>> hits; // ascending amounts
     std::vector<double> knockedFrom;          // the chance of hits[i] and all above it
+    std::vector<AmountGroup> groups;          // the hits as pieces, once the grid needs them
 };
 
 class Chain {
@@ -131,12 +162,13 @@ private:
     std::vector<std::pair<int, double>> orders(Aux aux) const;
 
     int speedOf(int side, Aux aux) const;
-    const Use& use(int x, Aux aux, int hpTarget);
+    Use& use(int x, Aux aux, int hpTarget);
     Use buildUse(int x, Aux aux, int hpTarget) const;
     void ends(int winner, double p);
 
     // The grid of both HPs: any duel.
-    Layer& layerFor(Collection& collection, Aux aux);
+    // A layer of the collection; `turned` ones have the foe's HP along the rows.
+    Layer& layerFor(Collection& collection, Aux aux, bool turned = false);
     void merge(Collection& out, Layer&& layer);
     void release(Collection& collection);
     void act(int x, const Layer& in, double weight, Collection& out);
@@ -144,6 +176,8 @@ private:
                     const Branches& branches);
     void shiftedHits(int x, const Layer& in, double moves, Collection& out,
                      const Branches& branches);
+    void userRowHits(int x, const Layer& in, double moves, Use& u, Collection& out,
+                     const Branches& branches, bool turned);
     void knockOuts(int x, const Layer& in, double moves, const Use& u);
     void residual(int x, Collection&& in, Collection& out);
     void gridTurns(Collection& current, int& turn, DuelResult& result);

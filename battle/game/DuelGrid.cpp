@@ -3,50 +3,7 @@
 // span that holds its mass.
 #include "battle/game/DuelChain.h"
 
-#include <optional>
-
 namespace battle::game::chain {
-namespace {
-
-// Where the user's HP goes after dealing `amount`, over a run of its HPs: runs that shift by one
-// step, and runs where it faints (no step).
-struct UserRun {
-    int from = 0, to = 0;
-    std::optional<int> step;
-};
-
-std::vector<UserRun> userRuns(DuelEffect effect, int lo, int hi, int amount, int maxHp)
-{
-    std::vector<UserRun> runs;
-    for (int hp = lo; hp <= hi; ++hp) {
-        const int left = userHpAfter(effect, hp, amount, maxHp);
-        const std::optional<int> step = left == 0 ? std::nullopt : std::optional<int>(left - hp);
-        if (!runs.empty() && runs.back().step == step)
-            runs.back().to = hp;
-        else
-            runs.push_back({hp, hp, step});
-    }
-    return runs;
-}
-
-double sum(const double* cells, int from, int to)
-{
-    double total = 0;
-    for (int i = from; i <= to; ++i)
-        total += cells[i];
-    return total;
-}
-
-// into[i] += from[i] × factor over from…to: the inner loop of every turn, left plain so the
-// compiler vectorises it.
-void addRun(double* into, const double* from, int first, int last, double factor)
-{
-    for (int i = first; i <= last; ++i)
-        into[i] += from[i] * factor;
-}
-
-} // namespace
-
 Layer::Layer(Aux aux, int rows, int columns, std::vector<double>&& storage)
     : aux(aux), m_mass(std::move(storage)), m_columns(static_cast<std::size_t>(columns)),
       m_first(static_cast<std::size_t>(rows), columns), m_last(static_cast<std::size_t>(rows), -1)
@@ -103,6 +60,23 @@ void Layer::trim(double below)
         --m_lastRow;
 }
 
+void Layer::addTurned(const Layer& from)
+{
+    for (int r = from.m_firstRow; r <= from.m_lastRow; ++r) {
+        const double* cells = from.row(r);
+        for (int c = from.first(r); c <= from.last(r); ++c) {
+            row(c)[r] += cells[c];
+            m_first[static_cast<std::size_t>(c)] =
+                std::min(m_first[static_cast<std::size_t>(c)], r);
+            m_last[static_cast<std::size_t>(c)] = std::max(m_last[static_cast<std::size_t>(c)], r);
+        }
+        if (from.first(r) <= from.last(r)) {
+            m_firstRow = std::min(m_firstRow, from.first(r));
+            m_lastRow = std::max(m_lastRow, from.last(r));
+        }
+    }
+}
+
 double Layer::total() const
 {
     double total = 0;
@@ -124,7 +98,7 @@ std::vector<double> Layer::release()
     return std::move(m_mass);
 }
 
-Layer& Chain::layerFor(Collection& collection, Aux aux)
+Layer& Chain::layerFor(Collection& collection, Aux aux, bool turned)
 {
     for (Layer& layer : collection) {
         if (layer.aux == aux)
@@ -135,7 +109,10 @@ Layer& Chain::layerFor(Collection& collection, Aux aux)
         storage = std::move(m_free.back());
         m_free.pop_back();
     }
-    return collection.emplace_back(aux, m_side[0].dim, m_side[1].dim, std::move(storage));
+    const int mine = m_side[0].dim;
+    const int foe = m_side[1].dim;
+    return collection.emplace_back(aux, turned ? foe : mine, turned ? mine : foe,
+                                   std::move(storage));
 }
 
 void Chain::merge(Collection& out, Layer&& layer)
@@ -226,113 +203,6 @@ void Chain::hitsByCell(int x, const Layer& in, double moves, Collection& out,
     }
 }
 
-// A knock-out deals exactly the target's HP, whatever the amount: it ends the duel for x, or in a
-// draw when the recoil from it faints x too.
-void Chain::knockOuts(int x, const Layer& in, double moves, const Use& u)
-{
-    const DuelEffect effect = m_side[static_cast<std::size_t>(x)].effect.effect;
-    const auto targets = static_cast<std::size_t>(m_side[static_cast<std::size_t>(1 - x)].dim);
-    // Per target HP: the chance of knocking it out, and the most user HP the recoil of it takes
-    // (a user at or below that faints too; 0 for a move with no recoil).
-    std::vector<double> knocked(targets, 0.0);
-    std::vector<int> recoil(targets, 0);
-    std::size_t i = 0;
-    for (std::size_t hp = 1; hp < targets; ++hp) {
-        while (i < u.hits.size() && u.hits[i].first < static_cast<int>(hp))
-            ++i;
-        if (i < u.hits.size())
-            knocked[hp] = moves * u.knockedFrom[i];
-        constexpr int ample = 1 << 20; // more HP than any Pokémon has, so nothing caps it
-        recoil[hp] = ample - userHpAfter(effect, ample, static_cast<int>(hp), ample);
-    }
-    double won = 0, drawn = 0;
-    for (int mine = in.firstRow(); mine <= in.lastRow(); ++mine) {
-        const double* cells = in.row(mine);
-        const int first = in.first(mine);
-        const int last = in.last(mine);
-        if (x == 1) { // the row is the target
-            const double chance = knocked[static_cast<std::size_t>(mine)];
-            const int faints = std::min(last, recoil[static_cast<std::size_t>(mine)]);
-            drawn += chance * sum(cells, first, faints);
-            won += chance * sum(cells, std::max(first, faints + 1), last);
-            continue;
-        }
-        // The row is the user: the recoil grows with the target's HP, so the draws are a tail.
-        int split = first;
-        while (split <= last && recoil[static_cast<std::size_t>(split)] < mine)
-            ++split;
-        for (int foe = first; foe < split; ++foe)
-            won += cells[foe] * knocked[static_cast<std::size_t>(foe)];
-        for (int foe = split; foe <= last; ++foe)
-            drawn += cells[foe] * knocked[static_cast<std::size_t>(foe)];
-    }
-    ends(x, won);
-    ends(2, drawn);
-}
-
-// The hits of a move whose use does not depend on the target's HP: per amount, one shifted copy
-// of the layer, the user's HP moved by what the amount did to it (recoil, drain, or nothing).
-void Chain::shiftedHits(int x, const Layer& in, double moves, Collection& out,
-                        const Branches& branches)
-{
-    const int y = 1 - x;
-    const DuelEffect effect = m_side[static_cast<std::size_t>(x)].effect.effect;
-    const int maxHp = m_side[static_cast<std::size_t>(x)].in->fighter.stats.hp;
-    const Use& u = use(x, in.aux, 1);
-    if (u.miss > 0)
-        layerFor(out, in.aux).addScaled(in, moves * u.miss);
-    knockOuts(x, in, moves, u);
-
-    const std::array<int, 2> columns = in.columnRange();
-    const int userLow = x == 0 ? in.firstRow() : columns[0];
-    const int userHigh = x == 0 ? in.lastRow() : columns[1];
-    const int targetHigh = x == 0 ? columns[1] : in.lastRow();
-    for (const auto& [amount, chance] : u.hits) {
-        if (amount >= targetHigh)
-            break;
-        const std::vector<UserRun> runs = userRuns(effect, userLow, userHigh, amount, maxHp);
-        double fainted = 0;
-        for (std::size_t b = 0; b < branches.count; ++b) {
-            Layer& to = layerFor(out, branches.branches[b].first);
-            const double factor = moves * chance * branches.branches[b].second;
-            if (x == 0) { // mine hits: its HP picks the row, the foe's shifts along it
-                for (const UserRun& run : runs) {
-                    for (int mine = run.from; mine <= run.to; ++mine) {
-                        const int from = std::max(amount + 1, in.first(mine));
-                        const int last = in.last(mine);
-                        if (from > last)
-                            continue;
-                        if (!run.step) {
-                            fainted += sum(in.row(mine), from, last) * factor;
-                            continue;
-                        }
-                        addRun(to.row(mine + *run.step) - amount, in.row(mine), from, last, factor);
-                        to.widen(mine + *run.step, from - amount, last - amount);
-                    }
-                }
-                continue;
-            }
-            // The foe hits: mine's HP picks the row, the foe's shifts along it.
-            for (int mine = std::max(amount + 1, in.firstRow()); mine <= in.lastRow(); ++mine) {
-                double* into = to.row(mine - amount);
-                for (const UserRun& run : runs) {
-                    const int from = std::max(run.from, in.first(mine));
-                    const int last = std::min(run.to, in.last(mine));
-                    if (from > last)
-                        continue;
-                    if (!run.step) {
-                        fainted += sum(in.row(mine), from, last) * factor;
-                        continue;
-                    }
-                    addRun(into + *run.step, in.row(mine), from, last, factor);
-                    to.widen(mine - amount, from + *run.step, last + *run.step);
-                }
-            }
-        }
-        ends(y, fainted);
-    }
-}
-
 // Side x's own burn or poison, after its part of the turn.
 void Chain::residual(int x, Collection&& in, Collection& out)
 {
@@ -365,7 +235,9 @@ void Chain::residual(int x, Collection&& in, Collection& out)
             } else {
                 fainted += sum(layer.row(mine), first, std::min(last, loss));
                 const int from = std::max(first, loss + 1);
-                addRun(to.row(mine) - loss, layer.row(mine), from, last, 1.0);
+                if (from > last)
+                    continue;
+                addRun(to.row(mine), layer.row(mine) + loss, from - loss, last - loss, 1.0);
                 to.widen(mine, from - loss, last - loss);
             }
         }

@@ -2,7 +2,9 @@
 // The chain while both HPs move independently: a product per Aux (see DuelChain.h).
 #include "battle/game/DuelChain.h"
 
+#include <cstdlib>
 #include <functional>
+#include <string>
 
 namespace battle::game::chain {
 
@@ -163,9 +165,12 @@ void Chain::productTurns(Aux start, Collection& current, int& turn, DuelResult& 
     }
     Products products{first};
     // Past this many products the grid of both HPs is the cheaper form.
-    const std::size_t limit = std::max<std::size_t>(
-        64, static_cast<std::size_t>(m_side[0].dim) * static_cast<std::size_t>(m_side[1].dim) /
-                static_cast<std::size_t>(m_side[0].dim + m_side[1].dim));
+    const std::size_t limit =
+        getenv("LIMIT") ? std::stoul(getenv("LIMIT"))
+                        : std::max<std::size_t>(
+                              64, static_cast<std::size_t>(m_side[0].dim) *
+                                      static_cast<std::size_t>(m_side[1].dim) /
+                                      static_cast<std::size_t>(m_side[0].dim + m_side[1].dim));
     for (; turn < duelTurns && !products.empty() && products.size() <= limit &&
            !m_stop.stop_requested();
          ++turn) {

@@ -106,6 +106,7 @@ public:
     // Drops the cells below `below` at each row's ends, so spans keep to where the mass is.
     void trim(double below);
     double total() const;
+    long cells() const; // within the spans
     // Zeroes what it held and gives up its storage for the next layer.
     std::vector<double> release();
 
@@ -141,6 +142,10 @@ class Chain {
 public:
     Chain(const DuelInputs& in, std::stop_token stop);
     DuelResult run();
+
+    // A chain for a second thread: the same sides, its own layers' storage and tallies.
+    struct Helper {};
+    Chain(const Chain& main, Helper) : m_stop(main.m_stop), m_side(main.m_side) {}
 
 private:
     struct Side {
@@ -180,6 +185,7 @@ private:
                      const Branches& branches, bool turned);
     void knockOuts(int x, const Layer& in, double moves, const Use& u);
     void residual(int x, Collection&& in, Collection& out);
+    void turnFrom(const Layer& layer, int order, double chance, Collection& next);
     void gridTurns(Collection& current, int& turn, DuelResult& result);
 
     // While neither move changes its user's HP, each side's HP changes independently of the

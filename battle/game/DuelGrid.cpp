@@ -3,6 +3,11 @@
 // span that holds its mass.
 #include "battle/game/DuelChain.h"
 
+#include <memory>
+#include <thread>
+#include <tuple>
+#include <utility>
+
 namespace battle::game::chain {
 Layer::Layer(Aux aux, int rows, int columns, std::vector<double>&& storage)
     : aux(aux), m_mass(std::move(storage)), m_columns(static_cast<std::size_t>(columns)),
@@ -75,6 +80,14 @@ void Layer::addTurned(const Layer& from)
             m_lastRow = std::max(m_lastRow, from.last(r));
         }
     }
+}
+
+long Layer::cells() const
+{
+    long count = 0;
+    for (int r = m_firstRow; r <= m_lastRow; ++r)
+        count += std::max(0, last(r) - first(r) + 1);
+    return count;
 }
 
 double Layer::total() const
@@ -247,28 +260,70 @@ void Chain::residual(int x, Collection&& in, Collection& out)
     in.clear();
 }
 
+// One order of one layer's turn, added to `next`.
+void Chain::turnFrom(const Layer& layer, int order, double chance, Collection& next)
+{
+    Collection acted, afterFirst, actedSecond;
+    act(order, layer, chance, acted);
+    residual(order, std::move(acted), afterFirst);
+    for (Layer& midway : afterFirst)
+        midway.trim(negligible);
+    for (const Layer& midway : afterFirst)
+        act(1 - order, midway, 1.0, actedSecond);
+    release(afterFirst);
+    residual(1 - order, std::move(actedSecond), next);
+}
+
 void Chain::gridTurns(Collection& current, int& turn, DuelResult& result)
 {
+    // Past this many cells a turn is worth a second thread: the parts of a turn (the two orders
+    // of a speed tie, the layers) are independent, so a helper chain takes half of them and its
+    // layers and tallies are added in after, always in the same order.
+    constexpr long shared = 20000;
+    std::unique_ptr<Chain> helper;
     for (; turn < duelTurns && !m_stop.stop_requested(); ++turn) {
         Collection next;
-        for (Layer& layer : current)
+        long cells = 0;
+        std::vector<std::tuple<const Layer*, int, double>> parts;
+        for (Layer& layer : current) {
             layer.trim(negligible);
-        for (const Layer& layer : current) {
-            for (const auto& [order, chance] : orders(layer.aux)) {
-                Collection acted, afterFirst, actedSecond;
-                act(order, layer, chance, acted);
-                residual(order, std::move(acted), afterFirst);
-                for (Layer& midway : afterFirst)
-                    midway.trim(negligible);
-                for (const Layer& midway : afterFirst)
-                    act(1 - order, midway, 1.0, actedSecond);
-                release(afterFirst);
-                residual(1 - order, std::move(actedSecond), next);
-            }
+            cells += layer.cells();
+            for (const auto& [order, chance] : orders(layer.aux))
+                parts.emplace_back(&layer, order, chance);
+        }
+        std::size_t mineAlone = parts.size();
+        if (cells > shared && parts.size() > 1) {
+            if (!helper)
+                helper = std::make_unique<Chain>(*this, Helper{});
+            mineAlone = parts.size() / 2;
+        }
+        Collection helped;
+        std::thread second;
+        if (mineAlone < parts.size()) {
+            second = std::thread([&] {
+                for (std::size_t i = mineAlone; i < parts.size(); ++i)
+                    helper->turnFrom(*std::get<0>(parts[i]), std::get<1>(parts[i]),
+                                     std::get<2>(parts[i]), helped);
+            });
+        }
+        for (std::size_t i = 0; i < mineAlone; ++i)
+            turnFrom(*std::get<0>(parts[i]), std::get<1>(parts[i]), std::get<2>(parts[i]), next);
+        if (second.joinable()) {
+            second.join();
+            for (Layer& layer : helped)
+                merge(next, std::move(layer));
+            m_won += std::exchange(helper->m_won, 0.0);
+            m_lost += std::exchange(helper->m_lost, 0.0);
+            m_drawn += std::exchange(helper->m_drawn, 0.0);
         }
         release(current);
         current = std::move(next);
         record(result);
+        // The helper's layers came over with its results: give it storage back for the next turn.
+        while (helper && helper->m_free.size() < m_free.size()) {
+            helper->m_free.push_back(std::move(m_free.back()));
+            m_free.pop_back();
+        }
     }
 }
 

@@ -108,20 +108,16 @@ void describe(const char* who, const std::vector<double>& samples)
                 *std::max_element(samples.begin(), samples.end()));
 }
 
-} // namespace
+// Each run's figure for the program and for the bare window.
+struct Samples {
+    std::vector<double> program;
+    std::vector<double> bare;
+};
 
-int main(int argc, char* argv[])
+// Times each start to its first paint, in turn; nothing when one reports none.
+std::optional<Samples> timeStarts(int starts, const char* program, const char* bare)
 {
-    if (argc != 4 || std::atoi(argv[1]) < 1) {
-        std::fprintf(stderr, "usage: launch_probe <starts> <startup_probe> <bare_window>\n");
-        return 2;
-    }
-    const int starts = std::atoi(argv[1]);
-    const char* program = argv[2];
-    const char* bare = argv[3];
-
-    std::vector<double> programStarts;
-    std::vector<double> bareStarts;
+    Samples times;
     for (int run = -warmUpStarts; run < starts; ++run) {
         // Alternate which goes first, so that neither always follows the other.
         const bool programFirst = run % 2 == 0;
@@ -130,55 +126,83 @@ int main(int argc, char* argv[])
             if (!report || std::isnan(report->firstPaintMs)) {
                 std::fprintf(stderr, "launch_probe: %s reported no first paint\n",
                              isProgram ? program : bare);
-                return 2;
+                return std::nullopt;
             }
             if (run >= 0)
-                (isProgram ? programStarts : bareStarts).push_back(report->firstPaintMs);
+                (isProgram ? times.program : times.bare).push_back(report->firstPaintMs);
         }
     }
 
     std::printf("Start-up, timed from outside (launch_probe): fork() to the end of the first "
                 "paint, %d starts each in turn after %d uncounted, in ms:\n",
                 starts, warmUpStarts);
-    describe("bare window", bareStarts);
-    describe("battle-tesh", programStarts);
+    describe("bare window", times.bare);
+    describe("battle-tesh", times.program);
     std::fflush(stdout);
+    return times;
+}
 
-    std::vector<double> programMemory;
-    std::vector<double> bareMemory;
+// The program with every window open against the bare window; nothing when one reports no peak.
+std::optional<Samples> measurePeaks(const char* program, const char* bare)
+{
+    Samples peaks;
     for (int run = 0; run < memoryRuns; ++run) {
         const auto programReport = launch(program, "all-windows");
         const auto bareReport = launch(bare, "exit");
         if (!programReport || !bareReport || programReport->vmhwmKb < 0 ||
             bareReport->vmhwmKb < 0) {
             std::fprintf(stderr, "launch_probe: no peak memory reported\n");
-            return 2;
+            return std::nullopt;
         }
-        programMemory.push_back(double(programReport->vmhwmKb));
-        bareMemory.push_back(double(bareReport->vmhwmKb));
+        peaks.program.push_back(double(programReport->vmhwmKb));
+        peaks.bare.push_back(double(bareReport->vmhwmKb));
     }
 
     std::printf("Peak resident memory, VmHWM as each process reads it, %d runs each, in kB: "
                 "battle-tesh itself\n(startup_probe all-windows) with every window "
                 "open and painted, the bare window after its first paint:\n",
                 memoryRuns);
-    describe("bare window", bareMemory);
-    describe("battle-tesh", programMemory);
-    std::printf("\n");
-    bench::printHeader();
+    describe("bare window", peaks.bare);
+    describe("battle-tesh", peaks.program);
+    return peaks;
+}
 
-    const double programStart = bench::median(programStarts);
-    const double bareStart = bench::median(bareStarts);
+// Both medians against their allowed ratios to the bare window's; whether both held.
+bool judge(const Samples& starts, const Samples& peaks)
+{
+    const double programStart = bench::median(starts.program);
+    const double bareStart = bench::median(starts.bare);
     const bool startHeld = bench::reportAgainstBare("start to splash painted (median)",
                                                     bench::format("%.1f ms", programStart) +
                                                         bench::format(" (bare %.1f)", bareStart),
                                                     programStart / bareStart, allowedStartRatio);
 
-    const double programPeak = bench::median(programMemory);
-    const double barePeak = bench::median(bareMemory);
+    const double programPeak = bench::median(peaks.program);
+    const double barePeak = bench::median(peaks.bare);
     const bool memoryHeld = bench::reportAgainstBare("peak memory, every window open (median)",
                                                      bench::format("%.0f kB", programPeak) +
                                                          bench::format(" (bare %.0f)", barePeak),
                                                      programPeak / barePeak, allowedMemoryRatio);
-    return startHeld && memoryHeld ? 0 : 1;
+    return startHeld && memoryHeld;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (argc != 4 || std::atoi(argv[1]) < 1) {
+        std::fprintf(stderr, "usage: launch_probe <starts> <startup_probe> <bare_window>\n");
+        return 2;
+    }
+    const char* program = argv[2];
+    const char* bare = argv[3];
+    const std::optional<Samples> starts = timeStarts(std::atoi(argv[1]), program, bare);
+    if (!starts)
+        return 2;
+    const std::optional<Samples> peaks = measurePeaks(program, bare);
+    if (!peaks)
+        return 2;
+    std::printf("\n");
+    bench::printHeader();
+    return judge(*starts, *peaks) ? 0 : 1;
 }

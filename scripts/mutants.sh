@@ -49,7 +49,7 @@ fault "rolls: accuracy multipliers 1 and 2 swapped"  battle/classic/Rolls.cpp 's
 fault "rolls: a counter of 0.5 stands"               battle/classic/Rolls.cpp 's/if \(\*counter < 1\)/if (*counter < 0)/'
 fault "rolls: counters go up to 7"                   battle/classic/Rolls.cpp 's/highestCounter = 6/highestCounter = 7/'
 fault "rolls: evasion reads the accuracy table"      battle/classic/Rolls.cpp 's/table == MultiplierTable::Accuracy \? accuracyMultipliers : evasionMultipliers/accuracyMultipliers/'
-fault "conversions: a tab is no blank"               battle/common/Conversions.cpp "s/ \\|\\| c == '\\\\t'//"
+fault "conversions: a tab is no blank"               battle/common/Conversions.h 's/blanks = " \\t"\)/blanks = " ")/'
 fault "conversions: 17 significant digits"           battle/common/Conversions.cpp 's/std::chars_format::general, 15\)/std::chars_format::general, 17)/'
 fault "conversions: -0 is written as such"           battle/common/Conversions.cpp 's/if \(value == 0\)/if (false)/'
 fault "letter check: a lone z passes"                battle/classic/TextCheck.cpp 's/compareTexts\(text, "z"\) <= 0/compareTexts(text, "z") < 0/'

@@ -167,23 +167,16 @@ std::optional<Samples> measurePeaks(const char* program, const char* bare)
     return peaks;
 }
 
-// Both medians against their allowed ratios to the bare window's; whether both held.
-bool judge(const Samples& starts, const Samples& peaks)
+// The program's median against the bare window's, each written with `pattern` and the unit;
+// whether their ratio stays within the allowed one.
+bool holds(const char* what, const Samples& samples, const char* pattern, const char* unit,
+           double allowedRatio)
 {
-    const double programStart = bench::median(starts.program);
-    const double bareStart = bench::median(starts.bare);
-    const bool startHeld = bench::reportAgainstBare("start to splash painted (median)",
-                                                    bench::format("%.1f ms", programStart) +
-                                                        bench::format(" (bare %.1f)", bareStart),
-                                                    programStart / bareStart, allowedStartRatio);
-
-    const double programPeak = bench::median(peaks.program);
-    const double barePeak = bench::median(peaks.bare);
-    const bool memoryHeld = bench::reportAgainstBare("peak memory, every window open (median)",
-                                                     bench::format("%.0f kB", programPeak) +
-                                                         bench::format(" (bare %.0f)", barePeak),
-                                                     programPeak / barePeak, allowedMemoryRatio);
-    return startHeld && memoryHeld;
+    const double program = bench::median(samples.program);
+    const double bare = bench::median(samples.bare);
+    const std::string measured = bench::format(pattern, program) + " " + unit + " (bare " +
+                                 bench::format(pattern, bare) + ")";
+    return bench::reportAgainstBare(what, measured, program / bare, allowedRatio);
 }
 
 } // namespace
@@ -204,5 +197,9 @@ int main(int argc, char* argv[])
         return 2;
     std::printf("\n");
     bench::printHeader();
-    return judge(*starts, *peaks) ? 0 : 1;
+    const bool startHeld =
+        holds("start to splash painted (median)", *starts, "%.1f", "ms", allowedStartRatio);
+    const bool memoryHeld =
+        holds("peak memory, every window open (median)", *peaks, "%.0f", "kB", allowedMemoryRatio);
+    return startHeld && memoryHeld ? 0 : 1;
 }

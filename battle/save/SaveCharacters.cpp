@@ -6,13 +6,13 @@
 namespace battle::save {
 namespace {
 
-// clang-format off
 // The English font, sixteen codes a row from the row's first; "" where it has no glyph. The
 // control codes print as the words the game expands them to; 0xE1 0xE2 are the PK MN tiles.
 struct CharacterRow {
     std::uint8_t first;
     std::array<std::string_view, 16> texts;
 };
+// clang-format off
 constexpr std::array<CharacterRow, 9> characterRows{{
     {0x40, {"",  "",   "",   "",  "",    "",   "",   "",  "",  "",  "PKMN", "",   "",   "",        "",       ""}},
     {0x50, {"",  "",   "",   "",  "POKé", "",  "……", "",  "",  "",  "",     "PC", "TM", "TRAINER", "ROCKET", ""}},

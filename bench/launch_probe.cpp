@@ -108,20 +108,16 @@ void describe(const char* who, const std::vector<double>& samples)
                 *std::max_element(samples.begin(), samples.end()));
 }
 
-} // namespace
+// Each run's figure for the program and for the bare window.
+struct Samples {
+    std::vector<double> program;
+    std::vector<double> bare;
+};
 
-int main(int argc, char* argv[])
+// Times each start to its first paint, in turn; nothing when one reports none.
+std::optional<Samples> timeStarts(int starts, const char* program, const char* bare)
 {
-    if (argc != 4 || std::atoi(argv[1]) < 1) {
-        std::fprintf(stderr, "usage: launch_probe <starts> <startup_probe> <bare_window>\n");
-        return 2;
-    }
-    const int starts = std::atoi(argv[1]);
-    const char* program = argv[2];
-    const char* bare = argv[3];
-
-    std::vector<double> programStarts;
-    std::vector<double> bareStarts;
+    Samples times;
     for (int run = -warmUpStarts; run < starts; ++run) {
         // Alternate which goes first, so that neither always follows the other.
         const bool programFirst = run % 2 == 0;
@@ -130,55 +126,80 @@ int main(int argc, char* argv[])
             if (!report || std::isnan(report->firstPaintMs)) {
                 std::fprintf(stderr, "launch_probe: %s reported no first paint\n",
                              isProgram ? program : bare);
-                return 2;
+                return std::nullopt;
             }
             if (run >= 0)
-                (isProgram ? programStarts : bareStarts).push_back(report->firstPaintMs);
+                (isProgram ? times.program : times.bare).push_back(report->firstPaintMs);
         }
     }
 
     std::printf("Start-up, timed from outside (launch_probe): fork() to the end of the first "
                 "paint, %d starts each in turn after %d uncounted, in ms:\n",
                 starts, warmUpStarts);
-    describe("bare window", bareStarts);
-    describe("battle-tesh", programStarts);
+    describe("bare window", times.bare);
+    describe("battle-tesh", times.program);
     std::fflush(stdout);
+    return times;
+}
 
-    std::vector<double> programMemory;
-    std::vector<double> bareMemory;
+// The program with every window open against the bare window; nothing when one reports no peak.
+std::optional<Samples> measurePeaks(const char* program, const char* bare)
+{
+    Samples peaks;
     for (int run = 0; run < memoryRuns; ++run) {
         const auto programReport = launch(program, "all-windows");
         const auto bareReport = launch(bare, "exit");
         if (!programReport || !bareReport || programReport->vmhwmKb < 0 ||
             bareReport->vmhwmKb < 0) {
             std::fprintf(stderr, "launch_probe: no peak memory reported\n");
-            return 2;
+            return std::nullopt;
         }
-        programMemory.push_back(double(programReport->vmhwmKb));
-        bareMemory.push_back(double(bareReport->vmhwmKb));
+        peaks.program.push_back(double(programReport->vmhwmKb));
+        peaks.bare.push_back(double(bareReport->vmhwmKb));
     }
 
     std::printf("Peak resident memory, VmHWM as each process reads it, %d runs each, in kB: "
                 "battle-tesh itself\n(startup_probe all-windows) with every window "
                 "open and painted, the bare window after its first paint:\n",
                 memoryRuns);
-    describe("bare window", bareMemory);
-    describe("battle-tesh", programMemory);
+    describe("bare window", peaks.bare);
+    describe("battle-tesh", peaks.program);
+    return peaks;
+}
+
+// The program's median against the bare window's, each written with `pattern` and the unit;
+// whether their ratio stays within the allowed one.
+bool holds(const char* what, const Samples& samples, const char* pattern, const char* unit,
+           double allowedRatio)
+{
+    const double program = bench::median(samples.program);
+    const double bare = bench::median(samples.bare);
+    const std::string measured = bench::format(pattern, program) + " " + unit + " (bare " +
+                                 bench::format(pattern, bare) + ")";
+    return bench::reportAgainstBare(what, measured, program / bare, allowedRatio);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (argc != 4 || std::atoi(argv[1]) < 1) {
+        std::fprintf(stderr, "usage: launch_probe <starts> <startup_probe> <bare_window>\n");
+        return 2;
+    }
+    const char* program = argv[2];
+    const char* bare = argv[3];
+    const std::optional<Samples> starts = timeStarts(std::atoi(argv[1]), program, bare);
+    if (!starts)
+        return 2;
+    const std::optional<Samples> peaks = measurePeaks(program, bare);
+    if (!peaks)
+        return 2;
     std::printf("\n");
     bench::printHeader();
-
-    const double programStart = bench::median(programStarts);
-    const double bareStart = bench::median(bareStarts);
-    const bool startHeld = bench::reportAgainstBare("start to splash painted (median)",
-                                                    bench::format("%.1f ms", programStart) +
-                                                        bench::format(" (bare %.1f)", bareStart),
-                                                    programStart / bareStart, allowedStartRatio);
-
-    const double programPeak = bench::median(programMemory);
-    const double barePeak = bench::median(bareMemory);
-    const bool memoryHeld = bench::reportAgainstBare("peak memory, every window open (median)",
-                                                     bench::format("%.0f kB", programPeak) +
-                                                         bench::format(" (bare %.0f)", barePeak),
-                                                     programPeak / barePeak, allowedMemoryRatio);
+    const bool startHeld =
+        holds("start to splash painted (median)", *starts, "%.1f", "ms", allowedStartRatio);
+    const bool memoryHeld =
+        holds("peak memory, every window open (median)", *peaks, "%.0f", "kB", allowedMemoryRatio);
     return startHeld && memoryHeld ? 0 : 1;
 }

@@ -7,17 +7,7 @@
 namespace battle {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-std::string_view trimBlanks(std::string_view text)
-{
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
 
 std::size_t skipDigits(std::string_view text, std::size_t at)
 {
@@ -52,6 +42,14 @@ bool isPlainDecimal(std::string_view text)
 }
 
 } // namespace
+
+std::string_view trimBlanks(std::string_view text, std::string_view blanks)
+{
+    const std::size_t first = text.find_first_not_of(blanks);
+    if (first == std::string_view::npos)
+        return text.substr(text.size());
+    return text.substr(first, text.find_last_not_of(blanks) + 1 - first);
+}
 
 std::optional<double> textToNumber(std::string_view text)
 {

@@ -7,6 +7,10 @@
 
 namespace battle {
 
+// The text without any of `blanks` at either end; by default spaces and tabs, the blanks a
+// field's number may stand between.
+std::string_view trimBlanks(std::string_view text, std::string_view blanks = " \t");
+
 // A field's text as a number: C locale whatever the system's, optional sign, digits with an
 // optional decimal point and exponent, blanks around allowed. Anything else, a value beyond a
 // double's range included, is no number (std::nullopt); it never throws.

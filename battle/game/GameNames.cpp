@@ -2,6 +2,7 @@
 // Names of the game data: the lookups by the game's names, by looser spellings, and the
 // program's own spellings of species and attacks.
 #include "battle/classic/AttackTable.h"
+#include "battle/common/Lookup.h"
 #include "battle/game/GameData.h"
 
 #include <algorithm>
@@ -40,30 +41,16 @@ constexpr std::array<Spelling, 9> moveSpellings{{
 }};
 // clang-format on
 
-template <typename Entry>
-const Entry* findByName(std::span<const Entry> entries, std::string_view name)
-{
-    const auto found = std::find_if(entries.begin(), entries.end(),
-                                    [name](const Entry& entry) { return entry.name == name; });
-    return found == entries.end() ? nullptr : &*found;
-}
-
 std::string_view gameSpelling(std::span<const Spelling> spellings, std::string_view program)
 {
-    for (const Spelling& spelling : spellings) {
-        if (spelling.program == program)
-            return spelling.game;
-    }
-    return program;
+    const Spelling* spelling = findByName(spellings, program, &Spelling::program);
+    return spelling ? spelling->game : program;
 }
 
 std::string_view programSpelling(std::span<const Spelling> spellings, std::string_view game)
 {
-    for (const Spelling& spelling : spellings) {
-        if (spelling.game == game)
-            return spelling.program;
-    }
-    return game;
+    const Spelling* spelling = findByName(spellings, game, &Spelling::game);
+    return spelling ? spelling->program : game;
 }
 
 // Lower-case ASCII letters, digits and other non-ASCII signs; the gender signs become the
@@ -115,7 +102,7 @@ const Entry* findLoosely(std::span<const Entry> entries, const std::vector<std::
         return &entries[static_cast<std::size_t>(found - keys.begin())];
     for (const Spelling& spelling : spellings) {
         if (looseKey(spelling.program) == key)
-            return findByName(entries, spelling.game);
+            return findByName(entries, spelling.game, &Entry::name);
     }
     return nullptr;
 }
@@ -135,12 +122,12 @@ std::optional<Type> typeFromName(std::string_view name)
 
 const Species* findSpecies(std::string_view gameName)
 {
-    return findByName(allSpecies(), gameName);
+    return findByName(allSpecies(), gameName, &Species::name);
 }
 
 const Move* findMove(std::string_view gameName)
 {
-    return findByName(allMoves(), gameName);
+    return findByName(allMoves(), gameName, &Move::name);
 }
 
 const Species* findSpeciesLoosely(std::string_view text)

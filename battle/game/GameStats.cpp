@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "battle/game/GameStats.h"
 
+#include "battle/common/Lookup.h"
+
 #include <algorithm>
 #include <array>
 
@@ -97,11 +99,8 @@ std::string_view presetName(Preset preset)
 
 std::optional<Preset> presetFromName(std::string_view name)
 {
-    for (const PresetRow& row : presets) {
-        if (row.name == name)
-            return row.preset;
-    }
-    return std::nullopt;
+    const PresetRow* row = findByName<PresetRow>(presets, name, &PresetRow::name);
+    return row ? std::optional(row->preset) : std::nullopt;
 }
 
 std::optional<Training> presetTraining(Preset preset)

@@ -80,47 +80,6 @@ Json parseDocument(std::string_view bytes)
     return Json::parse(bytes.begin(), bytes.end(), check);
 }
 
-// Reads an optional member: absent leaves the field as it is, another kind is a problem.
-class Reader {
-public:
-    bool text(const Json& object, const char* key, std::string& field, std::string where,
-              bool oneLine = true)
-    {
-        const auto value = object.find(key);
-        if (value == object.end())
-            return true;
-        if (!value->is_string())
-            return wrongKind(std::move(where) + key, "a text");
-        const std::string& text = value->get_ref<const std::string&>();
-        if (oneLine && fieldLength(text) > fieldLengthLimit) {
-            problem = "\"" + std::move(where) + key + "\" is longer than " +
-                      std::to_string(fieldLengthLimit) + " characters.";
-            return false;
-        }
-        field = text;
-        return true;
-    }
-
-    bool flag(const Json& object, const char* key, bool& field, std::string where)
-    {
-        const auto value = object.find(key);
-        if (value == object.end())
-            return true;
-        if (!value->is_boolean())
-            return wrongKind(std::move(where) + key, "true or false");
-        field = value->get<bool>();
-        return true;
-    }
-
-    bool wrongKind(const std::string& what, const char* kind)
-    {
-        problem = "\"" + what + "\" should be " + kind + ".";
-        return false;
-    }
-
-    std::string problem;
-};
-
 std::optional<int> wholeNumber(const Json& object, const char* key)
 {
     const auto value = object.find(key);
@@ -161,6 +120,146 @@ std::string readTraining(const Json& page, const std::string& where,
     return {};
 }
 
+// The document's refusal when it cannot be parsed; empty when `document` holds it.
+std::string parseProblem(std::string_view bytes, Json& document)
+{
+    try {
+        document = parseDocument(bytes);
+    } catch (const Refusal& refusal) {
+        return refusal.problem;
+    } catch (const nlohmann::json::parse_error& error) {
+        return "The file is not well-formed JSON (" + syntaxProblem(error) + ").";
+    } catch (const nlohmann::json::exception& error) {
+        return "The file is not well-formed JSON (" + std::string(error.what()) + ").";
+    }
+    return {};
+}
+
+// A sheet of this format in a version this program reads; the refusal, if not.
+std::string formatProblem(const Json& document)
+{
+    const auto format = document.find("format");
+    if (format == document.end() || !format->is_string() ||
+        format->get_ref<const std::string&>() != sheetFormatName)
+        return "The file is not a Battle Tesh trainer sheet.";
+    const std::optional<int> version = wholeNumber(document, "version");
+    if (!version || *version < 1)
+        return "The file has no valid version number.";
+    if (*version > sheetFormatVersion) {
+        return "The file was written by a newer version of Battle Tesh (format " +
+               std::to_string(*version) + ").";
+    }
+    return {};
+}
+
+// Reads the record's members: an absent one leaves the field as it is, one of another kind is a
+// problem. Each step stops at the first problem and returns false.
+class Reader {
+public:
+    bool readSheet(const Json& document, SheetRecord& sheet)
+    {
+        if (!text(document, "trainerName", sheet.trainerName, ""))
+            return false;
+        if (document.contains("activePage")) {
+            const std::optional<int> page = wholeNumber(document, "activePage");
+            if (!page || *page < 0 || *page > SheetRecord::pageCount)
+                return refuse("\"activePage\" should be a whole number from 0 to 6.");
+            sheet.activePage = *page;
+        }
+        const auto pages = document.find("pages");
+        if (pages == document.end() || !pages->is_array() || pages->size() != sheet.pages.size())
+            return refuse("\"pages\" should be a list of six pages.");
+        for (std::size_t index = 0; index < sheet.pages.size(); ++index) {
+            if (!readPage((*pages)[index], "pages[" + std::to_string(index + 1) + "]",
+                          sheet.pages[index]))
+                return false;
+        }
+        return true;
+    }
+
+    std::string problem;
+
+private:
+    bool readPage(const Json& page, const std::string& name, PageRecord& record)
+    {
+        if (!page.is_object())
+            return refuse("\"" + name + "\" should be an object.");
+        const std::string where = name + ".";
+        for (const PageTextField& field : pageTextFields) {
+            if (!text(page, field.key, record.*field.text, where, field.oneLine))
+                return false;
+        }
+        for (const PageFlagField& field : pageFlagFields) {
+            if (!flag(page, field.key, record.*field.flag, where))
+                return false;
+        }
+        if (std::string trainingProblem = readTraining(page, where, record.training);
+            !trainingProblem.empty())
+            return refuse(std::move(trainingProblem));
+        const auto attacks = page.find("attacks");
+        if (attacks == page.end())
+            return true;
+        if (!attacks->is_array() || attacks->size() != record.attacks.size())
+            return refuse("\"" + where + "attacks\" should be a list of four attacks.");
+        for (std::size_t slot = 0; slot < record.attacks.size(); ++slot) {
+            if (!readAttack((*attacks)[slot], where + "attacks[" + std::to_string(slot + 1) + "]",
+                            record.attacks[slot]))
+                return false;
+        }
+        return true;
+    }
+
+    bool readAttack(const Json& attack, const std::string& name, AttackRecord& record)
+    {
+        if (!attack.is_object())
+            return refuse("\"" + name + "\" should be an object.");
+        for (const AttackTextField& field : attackTextFields) {
+            if (!text(attack, field.key, record.*field.text, name + "."))
+                return false;
+        }
+        return true;
+    }
+
+    bool text(const Json& object, const char* key, std::string& field, std::string where,
+              bool oneLine = true)
+    {
+        const auto value = object.find(key);
+        if (value == object.end())
+            return true;
+        if (!value->is_string())
+            return wrongKind(std::move(where) + key, "a text");
+        const std::string& text = value->get_ref<const std::string&>();
+        if (oneLine && fieldLength(text) > fieldLengthLimit) {
+            return refuse("\"" + std::move(where) + key + "\" is longer than " +
+                          std::to_string(fieldLengthLimit) + " characters.");
+        }
+        field = text;
+        return true;
+    }
+
+    bool flag(const Json& object, const char* key, bool& field, std::string where)
+    {
+        const auto value = object.find(key);
+        if (value == object.end())
+            return true;
+        if (!value->is_boolean())
+            return wrongKind(std::move(where) + key, "true or false");
+        field = value->get<bool>();
+        return true;
+    }
+
+    bool wrongKind(const std::string& what, const char* kind)
+    {
+        return refuse("\"" + what + "\" should be " + kind + ".");
+    }
+
+    bool refuse(std::string why)
+    {
+        problem = std::move(why);
+        return false;
+    }
+};
+
 } // namespace
 
 std::string writeSheetFile(const SheetRecord& sheet)
@@ -193,74 +292,14 @@ SheetFileResult readSheetFile(std::string_view bytes)
     if (bytes.size() > sheetFileLimit)
         return {std::nullopt, "The file is larger than 1 MiB."};
     Json document;
-    try {
-        document = parseDocument(bytes);
-    } catch (const Refusal& refusal) {
-        return {std::nullopt, refusal.problem};
-    } catch (const nlohmann::json::parse_error& error) {
-        return {std::nullopt, "The file is not well-formed JSON (" + syntaxProblem(error) + ")."};
-    } catch (const nlohmann::json::exception& error) {
-        return {std::nullopt,
-                "The file is not well-formed JSON (" + std::string(error.what()) + ")."};
-    }
-    const auto format = document.find("format");
-    if (format == document.end() || !format->is_string() ||
-        format->get_ref<const std::string&>() != sheetFormatName)
-        return {std::nullopt, "The file is not a Battle Tesh trainer sheet."};
-    const std::optional<int> version = wholeNumber(document, "version");
-    if (!version || *version < 1)
-        return {std::nullopt, "The file has no valid version number."};
-    if (*version > sheetFormatVersion) {
-        return {std::nullopt, "The file was written by a newer version of Battle Tesh (format " +
-                                  std::to_string(*version) + ")."};
-    }
-
+    if (std::string problem = parseProblem(bytes, document); !problem.empty())
+        return {std::nullopt, std::move(problem)};
+    if (std::string problem = formatProblem(document); !problem.empty())
+        return {std::nullopt, std::move(problem)};
     SheetRecord sheet;
     Reader reader;
-    if (!reader.text(document, "trainerName", sheet.trainerName, ""))
-        return {std::nullopt, reader.problem};
-    if (document.contains("activePage")) {
-        const std::optional<int> page = wholeNumber(document, "activePage");
-        if (!page || *page < 0 || *page > SheetRecord::pageCount)
-            return {std::nullopt, "\"activePage\" should be a whole number from 0 to 6."};
-        sheet.activePage = *page;
-    }
-    const auto pages = document.find("pages");
-    if (pages == document.end() || !pages->is_array() || pages->size() != sheet.pages.size())
-        return {std::nullopt, "\"pages\" should be a list of six pages."};
-    for (std::size_t index = 0; index < sheet.pages.size(); ++index) {
-        const Json& page = (*pages)[index];
-        const std::string where = "pages[" + std::to_string(index + 1) + "].";
-        if (!page.is_object())
-            return {std::nullopt,
-                    "\"" + where.substr(0, where.size() - 1) + "\" should be an object."};
-        PageRecord& record = sheet.pages[index];
-        for (const PageTextField& text : pageTextFields) {
-            if (!reader.text(page, text.key, record.*text.text, where, text.oneLine))
-                return {std::nullopt, reader.problem};
-        }
-        for (const PageFlagField& flag : pageFlagFields) {
-            if (!reader.flag(page, flag.key, record.*flag.flag, where))
-                return {std::nullopt, reader.problem};
-        }
-        if (std::string problem = readTraining(page, where, record.training); !problem.empty())
-            return {std::nullopt, std::move(problem)};
-        const auto attacks = page.find("attacks");
-        if (attacks == page.end())
-            continue;
-        if (!attacks->is_array() || attacks->size() != record.attacks.size())
-            return {std::nullopt, "\"" + where + "attacks\" should be a list of four attacks."};
-        for (std::size_t slot = 0; slot < record.attacks.size(); ++slot) {
-            const Json& attack = (*attacks)[slot];
-            const std::string at = where + "attacks[" + std::to_string(slot + 1) + "]";
-            if (!attack.is_object())
-                return {std::nullopt, "\"" + at + "\" should be an object."};
-            for (const AttackTextField& text : attackTextFields) {
-                if (!reader.text(attack, text.key, record.attacks[slot].*text.text, at + "."))
-                    return {std::nullopt, reader.problem};
-            }
-        }
-    }
+    if (!reader.readSheet(document, sheet))
+        return {std::nullopt, std::move(reader.problem)};
     return {std::move(sheet), {}};
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "battle/sheet/TeamText.h"
 
+#include "battle/common/Conversions.h"
 #include "battle/game/GameData.h"
 #include "battle/game/GameStats.h"
 #include "battle/sheet/SheetFields.h"
@@ -25,14 +26,10 @@ constexpr std::string_view ignoredKeys[] = {
     "Gigantamax", "Dynamax Level", "Pokeball",  "Hidden Power",
 };
 
+// A pasted line may still end in the carriage return of its line break.
 std::string_view trim(std::string_view text)
 {
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
-    while (!text.empty() && blank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && blank(text.back()))
-        text.remove_suffix(1);
-    return text;
+    return trimBlanks(text, " \t\r");
 }
 
 std::optional<int> wholeNumber(std::string_view text)

@@ -9,6 +9,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QLineEdit;
 class QPushButton;
 class QSpinBox;
@@ -32,6 +33,12 @@ signals:
 
 private:
     void buildControls();
+    void buildChoices(QGridLayout* grid);
+    void buildStatGrid(QGridLayout* grid);
+    void buildConditions(QGridLayout* grid);
+    void buildButtons(QGridLayout* grid);
+    void findStatControls();
+    void orderTabs();
     void connectHandlers();
 
     // The species the list names, if any, and the controls' figures.

@@ -46,6 +46,8 @@ constexpr DuelCase levelFiftyDuels[] = {
     {"Mewtwo",    "Psychic",      "Mew",       "Psychic"},
     {"Chansey",   "Ice Beam",     "Snorlax",   "Body Slam"},
 };
+// The last three were the slowest of 1,156 pairings of 34 damaging moves, Chansey against Chansey:
+// long duels whose HPs spread wide (drain, burns, Psywave's hundred and fifty amounts).
 constexpr DuelCase levelHundredDuels[] = {
     {"Chansey",   "Pound",        "Chansey",   "Pound"},
     {"Chansey",   "Seismic Toss", "Chansey",   "Seismic Toss"},
@@ -53,6 +55,9 @@ constexpr DuelCase levelHundredDuels[] = {
     {"Chansey",   "Body Slam",    "Chansey",   "Thunderbolt"},
     {"Chansey",   "Psywave",      "Chansey",   "Super Fang"},
     {"Chansey",   "Double-Edge",  "Chansey",   "Body Slam"},
+    {"Chansey",   "Mega Drain",   "Chansey",   "Mega Drain"},
+    {"Chansey",   "Fire Blast",   "Chansey",   "Psywave"},
+    {"Chansey",   "Fire Blast",   "Chansey",   "Fire Blast"},
 };
 // clang-format on
 

@@ -207,8 +207,8 @@ void BattleFeed::restoreSheets(DamageWindow* main)
         m_runtime.showMessage(main, tr("No sheet has been kept yet."));
 }
 
-// A page feeds the main window's figures and Battle Turn's species and current HP; what the
-// page leaves empty stays as it is.
+// A page feeds the main window's figures and Battle Turn's and the Duel's Pokémon and current HP;
+// what the page leaves empty stays as it is.
 void BattleFeed::useAsAttacker(TrainerSheet* sheet, int page)
 {
     const battle::PageRecord record = sheet->pageRecord(page);
@@ -252,15 +252,15 @@ void BattleFeed::useAsDefender(TrainerSheet* sheet, int page)
     feedDuel(record, false);
 }
 
-// An open Duel takes a page as its own side (Mine) or the foe's: species and current HP.
+// An open Duel takes a page as its own side (Mine) or the foe's: the Pokémon as exactly as the
+// page knows it, and its current HP.
 void BattleFeed::feedDuel(const battle::PageRecord& record, bool mine)
 {
     auto* duel = m_runtime.openWindowAs<DuelWindow>(WindowId::Duel);
     if (!duel)
         return;
     form::SideFields& side = mine ? duel->mine() : duel->foe();
-    if (const QString species = turnSpecies(record); !species.isEmpty())
-        side.hand(species, std::nullopt, std::nullopt);
+    handOn(side, record, LevelAlone::Taken);
     if (const std::optional<int> hp = pageHp(record))
         side.setHp(*hp);
 }

@@ -160,6 +160,8 @@ fault "feed: no save-file import for trainer 2"      windows/feed/BattleFeed.cpp
 fault "feed: an import opens Trainer 1's sheet"      windows/feed/BattleFeed.cpp 's/(showWindowAs<TrainerSheet>\()trainerSheetId\(trainer\)(\)\)\n\s+sheet->keeper\(\).importSaveFile)/${1}trainerSheetId(1)$2/'
 fault "sheet keeper: the oddities go unsaid"         windows/trainer/SheetKeeper.cpp 's/if \(!read.party->notes.empty\(\)\) \{/if (false) {/'
 fault "feed: a known page goes on by species alone"  windows/feed/BattleFeed.cpp 's/handed.training = page.training;/;/'
+fault "feed: the Duel ignores a page's DVs"          windows/feed/BattleFeed.cpp 's/handOn\(side, record, LevelAlone::Taken\);/side.hand(turnSpecies(record), pageLevel(record), std::nullopt);/'
+fault "feed: the Duel takes no level without DVs"    windows/feed/BattleFeed.cpp 's/LevelAlone::Taken\)/LevelAlone::Kept)/'
 fault "side fields: Custom takes the preset"         windows/common/GameFields.cpp 's/\? m_custom\n/? game::presetTraining(game::Preset::Maximum)\n/'
 fault "side fields: a species alone keeps Custom"    windows/common/GameFields.cpp 's/    m_custom.reset\(\);\n/    return;\n/'
 fault "trainer sheet: DVs kept after a new species"  windows/trainer/TrainerSheetRecord.cpp 's/known && known->species == record.species/known/'

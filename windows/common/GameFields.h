@@ -38,7 +38,7 @@ public:
 
     // std::nullopt while a list's text names nothing in it.
     std::optional<battle::game::Fighter> fighter() const;
-    int hp() const;
+    int hp() const; // on a side that has a current HP
 
     // A Pokémon handed on by its species (a name the list lacks changes nothing) and what is
     // known of it. Without DVs and stat experience, those handed on before belonged to another

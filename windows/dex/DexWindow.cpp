@@ -55,7 +55,7 @@ void DexWindow::connectHandlers()
 
 const Species* DexWindow::species() const
 {
-    const std::string text = m_species->currentText().toStdString();
+    const std::string text = form::textOf(m_species);
     if (const Species* listed = speciesForProgramName(text))
         return listed;
     return findSpeciesLoosely(text);
@@ -82,7 +82,7 @@ Conditions DexWindow::conditions() const
 
 void DexWindow::onPresetChanged()
 {
-    const std::optional<Preset> preset = presetFromName(m_preset->currentText().toStdString());
+    const std::optional<Preset> preset = presetFromName(form::textOf(m_preset));
     if (const std::optional<Training> training = preset ? presetTraining(*preset) : std::nullopt) {
         const Dvs& dvs = training->dvs;
         const StatExp& exp = training->statExp;

@@ -14,7 +14,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPlainTextEdit>
-#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTimer>
 #include <QtConcurrent/QtConcurrentRun>
@@ -28,7 +27,9 @@ namespace game = battle::game;
 
 constexpr int clientWidth = 9000; // twips
 constexpr int clientHeight = 10770;
-constexpr int defaultLevel = 50;
+// The species, level, preset and current HP rows stand this far apart.
+constexpr int sideRowPitch = 390;
+constexpr int hpRow = 3;
 constexpr int byTurnRows = 10;
 constexpr int computingDelayMs = 100;
 constexpr int byTurnTabPixels = 60;
@@ -39,14 +40,6 @@ constexpr double chartCoverage = 0.999;
 constexpr form::ControlRow controlRows[] = {
     // name                  kind                 container     caption                   left   top  width height
     {"FrameMine",            Kind::Frame,         nullptr,      "Mine",                    120,  120, 4320, 5130},
-    {"LblMineSpecies",       Kind::Label,         "FrameMine",  "Species",                 150,  405, 1500,  300},
-    {"MineSpecies",          Kind::Combo,         "FrameMine",  nullptr,                  1680,  330, 2460,  330},
-    {"LblMineLevel",         Kind::Label,         "FrameMine",  "Level",                   150,  795, 1500,  300},
-    {"MineLevel",            Kind::SpinBox,       "FrameMine",  nullptr,                  1680,  720, 1050,  330},
-    {"LblMinePreset",        Kind::Label,         "FrameMine",  "Preset",                  150, 1185, 1500,  300},
-    {"MinePreset",           Kind::Combo,         "FrameMine",  nullptr,                  1680, 1110, 2460,  330},
-    {"LblMineHp",            Kind::Label,         "FrameMine",  "Current HP",              150, 1575, 1500,  300},
-    {"MineHp",               Kind::SpinBox,       "FrameMine",  nullptr,                  1680, 1500, 1050,  330},
     {"LblMineStatus",        Kind::Label,         "FrameMine",  "Status",                  150, 1965, 1500,  300},
     {"MineStatus",           Kind::Combo,         "FrameMine",  nullptr,                  1680, 1890, 2460,  330},
     {"LblMineMove",          Kind::Label,         "FrameMine",  "Move",                    150, 2355, 1500,  300},
@@ -64,14 +57,6 @@ constexpr form::ControlRow controlRows[] = {
     {"MineReflect",          Kind::CheckBox,      "FrameMine",  "&Reflect",                150, 4650, 1500,  330},
     {"MineLightScreen",      Kind::CheckBox,      "FrameMine",  "&Light Screen",          1680, 4650, 2000,  330},
     {"FrameFoe",             Kind::Frame,         nullptr,      "Foe",                    4560,  120, 4320, 5130},
-    {"LblFoeSpecies",        Kind::Label,         "FrameFoe",   "Species",                 150,  405, 1500,  300},
-    {"FoeSpecies",           Kind::Combo,         "FrameFoe",   nullptr,                  1680,  330, 2460,  330},
-    {"LblFoeLevel",          Kind::Label,         "FrameFoe",   "Level",                   150,  795, 1500,  300},
-    {"FoeLevel",             Kind::SpinBox,       "FrameFoe",   nullptr,                  1680,  720, 1050,  330},
-    {"LblFoePreset",         Kind::Label,         "FrameFoe",   "Preset",                  150, 1185, 1500,  300},
-    {"FoePreset",            Kind::Combo,         "FrameFoe",   nullptr,                  1680, 1110, 2460,  330},
-    {"LblFoeHp",             Kind::Label,         "FrameFoe",   "Current HP",              150, 1575, 1500,  300},
-    {"FoeHp",                Kind::SpinBox,       "FrameFoe",   nullptr,                  1680, 1500, 1050,  330},
     {"LblFoeStatus",         Kind::Label,         "FrameFoe",   "Status",                  150, 1965, 1500,  300},
     {"FoeStatus",            Kind::Combo,         "FrameFoe",   nullptr,                  1680, 1890, 2460,  330},
     {"LblFoeMove",           Kind::Label,         "FrameFoe",   "Move",                    150, 2355, 1500,  300},
@@ -182,10 +167,10 @@ DuelWindow::DuelWindow(Runtime& runtime, QWidget* parent)
     setFont(form::defaultFont());
     form::setFixedClientSize(this, clientWidth, clientHeight);
     form::build(this, controlRows);
-    form::describeControls(this, accessibleRows);
-    form::orderTabs(this, tabOrder);
     buildColumn(m_mine, QStringLiteral("Mine"));
     buildColumn(m_foe, QStringLiteral("Foe"));
+    form::describeControls(this, accessibleRows);
+    form::orderTabs(this, tabOrder);
     m_won = form::control<QLineEdit>(this, "WinChance");
     m_lost = form::control<QLineEdit>(this, "LossChance");
     m_drawn = form::control<QLineEdit>(this, "DrawChance");
@@ -218,9 +203,8 @@ DuelWindow::DuelWindow(Runtime& runtime, QWidget* parent)
 
     connectColumn(m_mine);
     connectColumn(m_foe);
-    onFighterChanged(m_foe);
-    onFighterChanged(m_mine);
-    m_mine.species->setFocus();
+    recompute();
+    form::control<QWidget>(this, "MineSpecies")->setFocus();
 }
 
 // A computation still running finishes on its own: it only holds copies.
@@ -231,13 +215,10 @@ DuelWindow::~DuelWindow()
 
 void DuelWindow::buildColumn(Column& column, const QString& side)
 {
+    column.fighter = new form::SideFields(this, side, sideRowPitch, hpRow);
     const auto find = [this, &side]<typename T>(T*& into, const char* name) {
         into = form::control<T>(this, side + QLatin1String(name));
     };
-    find(column.species, "Species");
-    find(column.level, "Level");
-    find(column.preset, "Preset");
-    find(column.hp, "Hp");
     find(column.status, "Status");
     find(column.move, "Move");
     find(column.attackStage, "AttackStage");
@@ -248,36 +229,21 @@ void DuelWindow::buildColumn(Column& column, const QString& side)
     find(column.reflect, "Reflect");
     find(column.lightScreen, "LightScreen");
 
-    column.species->addItems(form::gameSpeciesNames());
-    column.preset->addItems(form::gamePresetNames());
     column.move->addItems(form::gameMoveNames());
     for (const game::Status status : game::allStatuses)
         column.status->addItem(form::fromStd(game::statusName(status)));
-    column.level->setRange(game::minLevel, game::maxLevel);
-    column.level->setValue(defaultLevel);
-    column.hp->setRange(1, game::maxStat);
     for (QSpinBox* stage : {column.attackStage, column.defenseStage, column.speedStage,
                             column.accuracyStage, column.evasionStage})
         stage->setRange(game::minStage, game::maxStage);
 }
 
-void DuelWindow::connectColumn(Column& column)
+void DuelWindow::connectColumn(const Column& column)
 {
-    Column* c = &column;
-    for (QComboBox* list : {column.species, column.preset}) {
-        connect(list, &QComboBox::activated, this, [this, c] { onFighterChanged(*c); });
-        connect(list->lineEdit(), &QLineEdit::textEdited, this,
-                [this, c] { onFighterChanged(*c); });
-    }
-    connect(column.level, &QSpinBox::valueChanged, this, [this, c] { onFighterChanged(*c); });
+    connect(column.fighter, &form::SideFields::changed, this, &DuelWindow::recompute);
     for (QComboBox* list : {column.status, column.move}) {
         connect(list, &QComboBox::activated, this, &DuelWindow::recompute);
         connect(list->lineEdit(), &QLineEdit::textEdited, this, &DuelWindow::recompute);
     }
-    connect(column.hp, &QSpinBox::valueChanged, this, [this, c] {
-        c->hpFollowsMaximum = false;
-        recompute();
-    });
     for (QSpinBox* stage : {column.attackStage, column.defenseStage, column.speedStage,
                             column.accuracyStage, column.evasionStage})
         connect(stage, &QSpinBox::valueChanged, this, &DuelWindow::recompute);
@@ -285,53 +251,16 @@ void DuelWindow::connectColumn(Column& column)
         connect(box, &QCheckBox::toggled, this, &DuelWindow::recompute);
 }
 
-void DuelWindow::setMineSpecies(const QString& name)
-{
-    form::chooseItem(m_mine.species, name);
-    onFighterChanged(m_mine);
-}
-
-void DuelWindow::setFoeSpecies(const QString& name)
-{
-    form::chooseItem(m_foe.species, name);
-    onFighterChanged(m_foe);
-}
-
-void DuelWindow::setMineHp(int hp)
-{
-    m_mine.hpFollowsMaximum = false;
-    m_mine.hp->setValue(hp);
-    recompute();
-}
-
-void DuelWindow::setFoeHp(int hp)
-{
-    m_foe.hpFollowsMaximum = false;
-    m_foe.hp->setValue(hp);
-    recompute();
-}
-
-void DuelWindow::onFighterChanged(Column& column)
-{
-    if (column.hpFollowsMaximum) {
-        if (const auto fighter = form::fighterOf(column.species, column.level, column.preset)) {
-            const QSignalBlocker following(column.hp);
-            column.hp->setValue(fighter->stats.hp);
-        }
-    }
-    recompute();
-}
-
 std::optional<game::DuelSide> DuelWindow::sideOf(const Column& column) const
 {
-    const auto fighter = form::fighterOf(column.species, column.level, column.preset);
+    const auto fighter = column.fighter->fighter();
     const game::Move* move = game::findMove(form::textOf(column.move));
     const auto status = statusFromName(form::textOf(column.status));
     if (!fighter || !move || !status)
         return std::nullopt;
     game::DuelSide side;
     side.fighter = *fighter;
-    side.hp = column.hp->value();
+    side.hp = column.fighter->hp();
     side.status = *status;
     side.move = move;
     side.attackStage = column.attackStage->value();

@@ -18,6 +18,10 @@ class QSpinBox;
 class QTimer;
 class Runtime;
 
+namespace form {
+class SideFields;
+}
+
 // Duel: who faints first when both sides keep using their chosen move, as exact chances, by
 // turn and as a chart. The chances come from battle/game/Duel, computed off the interface thread;
 // a newer input supersedes a computation still running.
@@ -28,13 +32,9 @@ public:
     explicit DuelWindow(Runtime& runtime, QWidget* parent = nullptr);
     ~DuelWindow() override;
 
-public slots:
-    // Names as the species lists spell them; a name the list lacks changes nothing.
-    void setMineSpecies(const QString& name);
-    void setFoeSpecies(const QString& name);
-    // Counts as the user's own edit: the HP no longer follows the maximum.
-    void setMineHp(int hp);
-    void setFoeHp(int hp);
+    // Where a sheet page hands on its Pokémon.
+    form::SideFields& mine() { return *m_mine.fighter; }
+    form::SideFields& foe() { return *m_foe.fighter; }
 
 signals:
     // The outputs show the chances for the inputs as they are now.
@@ -42,10 +42,7 @@ signals:
 
 private:
     struct Column {
-        QComboBox* species = nullptr;
-        QSpinBox* level = nullptr;
-        QComboBox* preset = nullptr;
-        QSpinBox* hp = nullptr;
+        form::SideFields* fighter = nullptr; // species, level, preset, current HP
         QComboBox* status = nullptr;
         QComboBox* move = nullptr;
         QSpinBox* attackStage = nullptr;
@@ -55,12 +52,10 @@ private:
         QSpinBox* evasionStage = nullptr;
         QCheckBox* reflect = nullptr;
         QCheckBox* lightScreen = nullptr;
-        bool hpFollowsMaximum = true;
     };
 
     void buildColumn(Column& column, const QString& side);
-    void connectColumn(Column& column);
-    void onFighterChanged(Column& column);
+    void connectColumn(const Column& column);
     void recompute();
     void showResult(const battle::game::DuelResult& result);
     void clearOutputs();

@@ -6,6 +6,7 @@
 #include "battle/sheet/SheetRecord.h"
 #include "runtime/Runtime.h"
 #include "windows/common/Form.h"
+#include "windows/common/GameFields.h"
 #include "windows/damage/DamageWindow.h"
 #include "windows/dex/DexWindow.h"
 #include "windows/duel/DuelWindow.h"
@@ -206,40 +207,35 @@ void BattleFeed::restoreSheets(DamageWindow* main)
         m_runtime.showMessage(main, tr("No sheet has been kept yet."));
 }
 
-// A page feeds the main window's figures and Battle Turn's species and current HP; what the
-// page leaves empty stays as it is.
+// A page feeds the main window's figures and Battle Turn's and the Duel's Pokémon and current HP;
+// what the page leaves empty stays as it is.
 void BattleFeed::useAsAttacker(TrainerSheet* sheet, int page)
 {
     const battle::PageRecord record = sheet->pageRecord(page);
     if (auto* main = m_runtime.openWindowAs<DamageWindow>(WindowId::Main))
         main->useSheetAttacker(record);
     if (auto* turn = m_runtime.openWindowAs<TurnWindow>(WindowId::Turn))
-        handOn(*turn, record, Side::Attacker);
+        handOn(turn->attacker(), record, LevelAlone::Kept);
     feedDuel(record, true);
 }
 
 BattleFeed::HandedPokemon BattleFeed::handedOn(const battle::PageRecord& page)
 {
-    HandedPokemon handed{turnSpecies(page), std::nullopt};
-    if (const std::optional<int> level = pageLevel(page); level && page.training)
-        handed.exact = ExactPokemon{*level, *page.training};
+    HandedPokemon handed{turnSpecies(page), pageLevel(page), std::nullopt};
+    if (handed.level)
+        handed.training = page.training;
     return handed;
 }
 
-// A page known exactly goes on as the "Custom" preset; any other by its species alone.
-void BattleFeed::handOn(TurnWindow& turn, const battle::PageRecord& page, Side side)
+// A page known exactly goes on as the "Custom" preset; any other by its species alone, and its
+// level where the window takes that alone.
+void BattleFeed::handOn(form::SideFields& side, const battle::PageRecord& page, LevelAlone level)
 {
     const HandedPokemon handed = handedOn(page);
     if (handed.species.isEmpty())
         return;
-    if (handed.exact && side == Side::Attacker)
-        turn.setAttacker(handed.species, handed.exact->level, handed.exact->training);
-    else if (handed.exact)
-        turn.setDefender(handed.species, handed.exact->level, handed.exact->training);
-    else if (side == Side::Attacker)
-        turn.setAttackerSpecies(handed.species);
-    else
-        turn.setDefenderSpecies(handed.species);
+    const bool withLevel = handed.training || level == LevelAlone::Taken;
+    side.hand(handed.species, withLevel ? handed.level : std::nullopt, handed.training);
 }
 
 void BattleFeed::useAsDefender(TrainerSheet* sheet, int page)
@@ -249,21 +245,22 @@ void BattleFeed::useAsDefender(TrainerSheet* sheet, int page)
     if (auto* main = m_runtime.openWindowAs<DamageWindow>(WindowId::Main))
         main->useSheetDefender(record);
     if (auto* turn = m_runtime.openWindowAs<TurnWindow>(WindowId::Turn)) {
-        handOn(*turn, record, Side::Defender);
+        handOn(turn->defender(), record, LevelAlone::Kept);
         if (const std::optional<int> hp = pageHp(record))
-            turn->setDefenderHp(*hp);
+            turn->defender().setHp(*hp);
     }
     feedDuel(record, false);
 }
 
-// An open Duel takes a page as its own side (Mine) or the foe's: species and current HP.
+// An open Duel takes a page as its own side (Mine) or the foe's: the Pokémon as exactly as the
+// page knows it, and its current HP.
 void BattleFeed::feedDuel(const battle::PageRecord& record, bool mine)
 {
     auto* duel = m_runtime.openWindowAs<DuelWindow>(WindowId::Duel);
     if (!duel)
         return;
-    if (const QString species = turnSpecies(record); !species.isEmpty())
-        mine ? duel->setMineSpecies(species) : duel->setFoeSpecies(species);
+    form::SideFields& side = mine ? duel->mine() : duel->foe();
+    handOn(side, record, LevelAlone::Taken);
     if (const std::optional<int> hp = pageHp(record))
-        mine ? duel->setMineHp(*hp) : duel->setFoeHp(*hp);
+        side.setHp(*hp);
 }

@@ -27,6 +27,9 @@ enum class TeamCommand;
 namespace battle {
 struct PageRecord;
 }
+namespace form {
+class SideFields;
+}
 
 class BattleFeed : public QObject {
     Q_OBJECT
@@ -43,15 +46,13 @@ public:
     DexWindow* connect(DexWindow* dex);
 
     // What a sheet page hands a battle window (Battle Turn, the Duel): the species as their lists
-    // spell it (empty when the page names none of the 151) and, when the page knows them, the
-    // level with the DVs and stat experience that the "Custom" preset stands for.
-    struct ExactPokemon {
-        int level;
-        battle::game::Training training;
-    };
+    // spell it (empty when the page names none of the 151), the level when the page holds one the
+    // game allows and, with that level, the DVs and stat experience the "Custom" preset stands
+    // for when the page knows them.
     struct HandedPokemon {
         QString species;
-        std::optional<ExactPokemon> exact;
+        std::optional<int> level;
+        std::optional<battle::game::Training> training;
     };
     static HandedPokemon handedOn(const battle::PageRecord& page);
 
@@ -64,8 +65,9 @@ private:
     void useAsDefender(TrainerSheet* sheet, int page);
     void feedDuel(const battle::PageRecord& record, bool mine);
 
-    enum class Side { Attacker, Defender };
-    static void handOn(TurnWindow& turn, const battle::PageRecord& page, Side side);
+    // Whether a window takes a page's level without its DVs and stat experience.
+    enum class LevelAlone { Kept, Taken };
+    static void handOn(form::SideFields& side, const battle::PageRecord& page, LevelAlone level);
 
     Runtime& m_runtime;
     // The page last used as defender, for as long as the program runs.

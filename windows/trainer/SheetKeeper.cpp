@@ -7,6 +7,7 @@
 #include "battle/sheet/SheetFile.h"
 #include "battle/sheet/TeamText.h"
 #include "runtime/Runtime.h"
+#include "windows/common/Form.h"
 #include "windows/trainer/TrainerSheet.h"
 
 #include <QDir>
@@ -25,11 +26,6 @@ int trainerNumber(const TrainerSheet& sheet)
     return sheet.trainer() == Trainer::First ? 1 : 2;
 }
 
-QString fromStd(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
-
 QString fileName(const QString& path)
 {
     return QDir::toNativeSeparators(path);
@@ -45,7 +41,7 @@ std::optional<battle::SheetRecord> readSheet(const QString& path, QString& probl
     battle::SheetFileResult read =
         battle::readSheetFile(std::string_view(bytes->constData(), bytes->size()));
     if (!read.sheet)
-        problem = fromStd(read.problem);
+        problem = form::fromStd(read.problem);
     return std::move(read.sheet);
 }
 
@@ -152,7 +148,7 @@ void SheetKeeper::pasteTeamText()
             "The team text has more than six Pokémon; the first six were taken.");
     if (!team.unusedLines.empty()) {
         said << QStringLiteral("These lines could not be used:\n") +
-                    fromStd(battle::boundedList(team.unusedLines));
+                    form::fromStd(battle::boundedList(team.unusedLines));
     }
     if (!said.isEmpty())
         m_runtime.showMessage(&m_sheet, said.join(QStringLiteral("\n\n")));
@@ -175,7 +171,7 @@ bool SheetKeeper::importSaveFrom(const QString& path)
     battle::save::SaveFileResult read;
     if (const std::optional<QByteArray> bytes = Runtime::readFile(path, readLimit, problem)) {
         read = battle::save::readSaveFile(std::string_view(bytes->constData(), bytes->size()));
-        problem = fromStd(read.problem);
+        problem = form::fromStd(read.problem);
     }
     if (!read.party) {
         m_runtime.showMessage(
@@ -186,7 +182,7 @@ bool SheetKeeper::importSaveFrom(const QString& path)
     if (!read.party->notes.empty()) {
         m_runtime.showMessage(&m_sheet, QStringLiteral("Some of the party looked odd in the save "
                                                        "and was read as far as it is sound:\n") +
-                                            fromStd(battle::boundedList(read.party->notes)));
+                                            form::fromStd(battle::boundedList(read.party->notes)));
     }
     return true;
 }
@@ -200,7 +196,7 @@ void SheetKeeper::copyTeamText()
                                             .arg(trainerCaption()));
         return;
     }
-    m_runtime.copyToClipboard(fromStd(text));
+    m_runtime.copyToClipboard(form::fromStd(text));
 }
 
 bool SheetKeeper::restoreAutosave()

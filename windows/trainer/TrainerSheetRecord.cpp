@@ -23,15 +23,15 @@ using sheetparts::pageSuffix;
 std::string controlText(const QWidget* control)
 {
     if (auto* field = qobject_cast<const QLineEdit*>(control))
-        return field->text().toStdString();
+        return form::textOf(field);
     if (auto* list = qobject_cast<const QComboBox*>(control))
-        return list->currentText().toStdString();
+        return form::textOf(list);
     return static_cast<const QPlainTextEdit*>(control)->toPlainText().toStdString();
 }
 
 void writeControl(QWidget* control, const std::string& text)
 {
-    const QString value = QString::fromStdString(text);
+    const QString value = form::fromStd(text);
     if (auto* field = qobject_cast<QLineEdit*>(control)) {
         form::writeWhole(field, value);
     } else if (auto* list = qobject_cast<QComboBox*>(control)) {

@@ -1,18 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "windows/turn/TurnWindow.h"
 
-#include "battle/classic/SpeciesTable.h"
 #include "battle/game/GameData.h"
 #include "battle/game/GameStats.h"
 #include "runtime/Runtime.h"
 #include "runtime/WindowId.h"
 #include "windows/common/Form.h"
+#include "windows/common/GameFields.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QSpinBox>
 
 namespace {
@@ -22,7 +21,9 @@ namespace game = battle::game;
 
 constexpr int clientWidth = 9000; // twips
 constexpr int clientHeight = 6750;
-constexpr int defaultLevel = 50;
+// The species, level and preset rows stand this far apart; the defender's current HP on row 4.
+constexpr int sideRowPitch = 420;
+constexpr int hpRow = 4;
 
 constexpr const char* infoText =
     "Battle Turn follows the first-generation games' own mechanics: the damage formula with its 39 "
@@ -34,12 +35,6 @@ constexpr const char* infoText =
 constexpr form::ControlRow controlRows[] = {
     // name                 kind                 container        caption                    left   top  width height
     {"FrameAttacker",       Kind::Frame,         nullptr,         "Attacker",                 120,  120, 4320, 2850},
-    {"LblAttackerSpecies",  Kind::Label,         "FrameAttacker", "Species",                  150,  405, 1500,  300},
-    {"AttackerSpecies",     Kind::Combo,         "FrameAttacker", nullptr,                   1680,  330, 2460,  330},
-    {"LblAttackerLevel",    Kind::Label,         "FrameAttacker", "Level",                    150,  825, 1500,  300},
-    {"AttackerLevel",       Kind::SpinBox,       "FrameAttacker", nullptr,                   1680,  750, 1050,  330},
-    {"LblAttackerPreset",   Kind::Label,         "FrameAttacker", "Preset",                   150, 1245, 1500,  300},
-    {"AttackerPreset",      Kind::Combo,         "FrameAttacker", nullptr,                   1680, 1170, 2460,  330},
     {"LblAttackerStage",    Kind::Label,         "FrameAttacker", "Attacking stat stage",     150, 1665, 1500,  300},
     {"AttackerStage",       Kind::SpinBox,       "FrameAttacker", nullptr,                   1680, 1590, 1050,  330},
     {"LblAttackerSpeedStage", Kind::Label,       "FrameAttacker", "Speed",                   2850, 1665,  600,  300},
@@ -47,18 +42,10 @@ constexpr form::ControlRow controlRows[] = {
     {"Burned",              Kind::CheckBox,      "FrameAttacker", "&Burned",                  150, 2010, 1500,  330},
     {"AttackerParalyzed",   Kind::CheckBox,      "FrameAttacker", "&Paralyzed",              1680, 2010, 2460,  330},
     {"FrameDefender",       Kind::Frame,         nullptr,         "Defender",                4560,  120, 4320, 2850},
-    {"LblDefenderSpecies",  Kind::Label,         "FrameDefender", "Species",                  150,  405, 1500,  300},
-    {"DefenderSpecies",     Kind::Combo,         "FrameDefender", nullptr,                   1680,  330, 2460,  330},
-    {"LblDefenderLevel",    Kind::Label,         "FrameDefender", "Level",                    150,  825, 1500,  300},
-    {"DefenderLevel",       Kind::SpinBox,       "FrameDefender", nullptr,                   1680,  750, 1050,  330},
-    {"LblDefenderPreset",   Kind::Label,         "FrameDefender", "Preset",                   150, 1245, 1500,  300},
-    {"DefenderPreset",      Kind::Combo,         "FrameDefender", nullptr,                   1680, 1170, 2460,  330},
     {"LblDefenderStage",    Kind::Label,         "FrameDefender", "Defending stat stage",     150, 1665, 1500,  300},
     {"DefenderStage",       Kind::SpinBox,       "FrameDefender", nullptr,                   1680, 1590, 1050,  330},
     {"LblDefenderSpeedStage", Kind::Label,       "FrameDefender", "Speed",                   2850, 1665,  600,  300},
     {"DefenderSpeedStage",  Kind::SpinBox,       "FrameDefender", nullptr,                   3450, 1590,  720,  330},
-    {"LblDefenderHp",       Kind::Label,         "FrameDefender", "Current HP",               150, 2085, 1500,  300},
-    {"DefenderHp",          Kind::SpinBox,       "FrameDefender", nullptr,                   1680, 2010, 1050,  330},
     {"Screen",              Kind::CheckBox,      "FrameDefender", "Reflect / Light &Screen",  150, 2430, 2600,  330},
     {"DefenderParalyzed",   Kind::CheckBox,      "FrameDefender", "Para&lyzed",              2850, 2430, 1320,  330},
     {"FrameMove",           Kind::Frame,         nullptr,         "Move",                     120, 3060, 8760,  810},
@@ -151,29 +138,12 @@ constexpr const char* tabOrder[] = {
     "Outcome",
 };
 
-QString fromStd(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::string textOf(const QComboBox* list)
-{
-    return form::comboText(list).toStdString();
-}
-
 // Long texts show from their start, not scrolled to their end, and whole on hovering.
 void writeOutput(QLineEdit* field, const std::string& text)
 {
     field->setText(QString::fromStdString(text));
     field->setCursorPosition(0);
     field->setToolTip(field->text()); // the rolls outrun the field's width
-}
-
-void chooseItem(QComboBox* list, const QString& name)
-{
-    const int index = list->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (index >= 0)
-        list->setCurrentIndex(index);
 }
 
 } // namespace
@@ -186,33 +156,26 @@ TurnWindow::TurnWindow(Runtime& runtime, QWidget* parent)
     setFont(form::defaultFont());
     form::setFixedClientSize(this, clientWidth, clientHeight);
     buildControls();
-    fillLists();
+    fillMoves();
     connectEvents();
-    onDefenderChanged();
-    m_attackerSpecies->setFocus();
+    recompute();
+    form::control<QWidget>(this, "AttackerSpecies")->setFocus();
 }
 
 void TurnWindow::buildControls()
 {
     form::build(this, controlRows);
+    m_attacker = new form::SideFields(this, QStringLiteral("Attacker"), sideRowPitch, std::nullopt);
+    m_defender = new form::SideFields(this, QStringLiteral("Defender"), sideRowPitch, hpRow);
     form::describeControls(this, accessibleRows);
-    for (std::size_t i = 1; i < std::size(tabOrder); ++i)
-        setTabOrder(form::control<QWidget>(this, QString::fromLatin1(tabOrder[i - 1])),
-                    form::control<QWidget>(this, QString::fromLatin1(tabOrder[i])));
+    form::orderTabs(this, tabOrder);
 
-    m_attackerSpecies = form::control<QComboBox>(this, "AttackerSpecies");
-    m_attackerLevel = form::control<QSpinBox>(this, "AttackerLevel");
-    m_attackerPreset = form::control<QComboBox>(this, "AttackerPreset");
     m_attackerStage = form::control<QSpinBox>(this, "AttackerStage");
     m_attackerSpeedStage = form::control<QSpinBox>(this, "AttackerSpeedStage");
     m_burned = form::control<QCheckBox>(this, "Burned");
     m_attackerParalyzed = form::control<QCheckBox>(this, "AttackerParalyzed");
-    m_defenderSpecies = form::control<QComboBox>(this, "DefenderSpecies");
-    m_defenderLevel = form::control<QSpinBox>(this, "DefenderLevel");
-    m_defenderPreset = form::control<QComboBox>(this, "DefenderPreset");
     m_defenderStage = form::control<QSpinBox>(this, "DefenderStage");
     m_defenderSpeedStage = form::control<QSpinBox>(this, "DefenderSpeedStage");
-    m_defenderHp = form::control<QSpinBox>(this, "DefenderHp");
     m_screen = form::control<QCheckBox>(this, "Screen");
     m_defenderParalyzed = form::control<QCheckBox>(this, "DefenderParalyzed");
     m_move = form::control<QComboBox>(this, "Move");
@@ -226,54 +189,31 @@ void TurnWindow::buildControls()
     m_ko = form::control<QLineEdit>(this, "KO");
     m_outcome = form::control<QLineEdit>(this, "Outcome");
 
-    for (QSpinBox* level : {m_attackerLevel, m_defenderLevel}) {
-        level->setRange(game::minLevel, game::maxLevel);
-        level->setValue(defaultLevel);
-    }
     for (QSpinBox* stage : {m_attackerStage, m_defenderStage, m_accuracyStage, m_evasionStage,
                             m_attackerSpeedStage, m_defenderSpeedStage})
         stage->setRange(game::minStage, game::maxStage);
-    m_defenderHp->setRange(1, game::maxStat);
 }
 
-void TurnWindow::fillLists()
+// Every move of the game, spelt as the attack list spells it where it has it.
+void TurnWindow::fillMoves()
 {
-    QStringList species;
-    for (const battle::SpeciesRow& row : battle::speciesRows())
-        species << fromStd(row.name);
-    m_attackerSpecies->addItems(species);
-    m_defenderSpecies->addItems(species);
-
-    // This window has no fields for DVs of its own: "Custom" is what a sheet page handed on.
-    QStringList presets;
-    for (const game::Preset preset : game::allPresets)
-        presets << fromStd(game::presetName(preset));
-    m_attackerPreset->addItems(presets);
-    m_defenderPreset->addItems(presets);
-
-    // Every move of the game, spelt as the attack list spells it where it has it.
     QStringList moves;
     for (const game::Move& move : game::allMoves())
-        moves << fromStd(game::programNameOf(move).empty() ? move.name : game::programNameOf(move));
+        moves << form::fromStd(game::programNameOf(move).empty() ? move.name
+                                                                 : game::programNameOf(move));
     moves.sort(Qt::CaseInsensitive);
     m_move->addItems(moves);
 }
 
 void TurnWindow::connectEvents()
 {
-    for (QComboBox* list : {m_attackerSpecies, m_attackerPreset, m_move}) {
-        connect(list, &QComboBox::activated, this, &TurnWindow::recompute);
-        connect(list->lineEdit(), &QLineEdit::textEdited, this, &TurnWindow::recompute);
-    }
-    for (QComboBox* list : {m_defenderSpecies, m_defenderPreset}) {
-        connect(list, &QComboBox::activated, this, &TurnWindow::onDefenderChanged);
-        connect(list->lineEdit(), &QLineEdit::textEdited, this, &TurnWindow::onDefenderChanged);
-    }
-    for (QSpinBox* spin : {m_attackerLevel, m_attackerStage, m_defenderStage, m_accuracyStage,
-                           m_evasionStage, m_attackerSpeedStage, m_defenderSpeedStage})
+    for (form::SideFields* side : {m_attacker, m_defender})
+        connect(side, &form::SideFields::changed, this, &TurnWindow::recompute);
+    connect(m_move, &QComboBox::activated, this, &TurnWindow::recompute);
+    connect(m_move->lineEdit(), &QLineEdit::textEdited, this, &TurnWindow::recompute);
+    for (QSpinBox* spin : {m_attackerStage, m_defenderStage, m_accuracyStage, m_evasionStage,
+                           m_attackerSpeedStage, m_defenderSpeedStage})
         connect(spin, &QSpinBox::valueChanged, this, &TurnWindow::recompute);
-    connect(m_defenderLevel, &QSpinBox::valueChanged, this, &TurnWindow::onDefenderChanged);
-    connect(m_defenderHp, &QSpinBox::valueChanged, this, &TurnWindow::onDefenderHpEdited);
     for (QCheckBox* box : {m_burned, m_screen, m_attackerParalyzed, m_defenderParalyzed})
         connect(box, &QCheckBox::toggled, this, &TurnWindow::recompute);
     connect(form::control<QPushButton>(this, "Roll"), &QPushButton::clicked, this,
@@ -285,103 +225,19 @@ void TurnWindow::connectEvents()
     connect(m_applyDamage, &QPushButton::clicked, this, &TurnWindow::onApplyDamageClicked);
 }
 
-// A Pokémon known by its species alone: DVs handed on before belong to another one.
-void TurnWindow::setAttackerSpecies(const QString& name)
-{
-    forgetCustom(m_attackerPreset, m_attackerCustom);
-    chooseItem(m_attackerSpecies, name);
-    recompute();
-}
-
-void TurnWindow::setDefenderSpecies(const QString& name)
-{
-    forgetCustom(m_defenderPreset, m_defenderCustom);
-    chooseItem(m_defenderSpecies, name);
-    onDefenderChanged();
-}
-
-void TurnWindow::forgetCustom(QComboBox* preset, std::optional<game::Training>& custom)
-{
-    custom.reset();
-    if (game::presetFromName(textOf(preset)) == game::Preset::Custom)
-        chooseItem(preset, fromStd(game::presetName(game::Preset::Maximum)));
-}
-
 void TurnWindow::setMove(const QString& name)
 {
-    chooseItem(m_move, name);
+    form::chooseItem(m_move, name);
     recompute();
-}
-
-void TurnWindow::setDefenderHp(int hp)
-{
-    m_hpFollowsMaximum = false;
-    m_defenderHp->setValue(hp);
-    recompute();
-}
-
-void TurnWindow::setAttacker(const QString& species, int level, const game::Training& training)
-{
-    m_attackerCustom = training;
-    chooseItem(m_attackerPreset, fromStd(game::presetName(game::Preset::Custom)));
-    m_attackerLevel->setValue(level);
-    chooseItem(m_attackerSpecies, species);
-    recompute();
-}
-
-void TurnWindow::setDefender(const QString& species, int level, const game::Training& training)
-{
-    m_defenderCustom = training;
-    chooseItem(m_defenderPreset, fromStd(game::presetName(game::Preset::Custom)));
-    m_defenderLevel->setValue(level);
-    chooseItem(m_defenderSpecies, species);
-    onDefenderChanged();
-}
-
-void TurnWindow::onDefenderChanged()
-{
-    if (m_hpFollowsMaximum) {
-        if (const auto defender =
-                fighter(m_defenderSpecies, m_defenderLevel, m_defenderPreset, m_defenderCustom)) {
-            const QSignalBlocker following(m_defenderHp);
-            m_defenderHp->setValue(defender->stats.hp);
-        }
-    }
-    recompute();
-}
-
-void TurnWindow::onDefenderHpEdited()
-{
-    m_hpFollowsMaximum = false;
-    recompute();
-}
-
-std::optional<game::Fighter> TurnWindow::fighter(const QComboBox* species, const QSpinBox* level,
-                                                 const QComboBox* preset,
-                                                 const std::optional<game::Training>& custom) const
-{
-    const game::Species* found = game::speciesForProgramName(textOf(species));
-    const std::optional<game::Preset> chosen = game::presetFromName(textOf(preset));
-    const std::optional<game::Training> training = !chosen ? std::nullopt
-                                                   : *chosen == game::Preset::Custom
-                                                       ? custom
-                                                       : game::presetTraining(*chosen);
-    if (!found || !training)
-        return std::nullopt;
-    return game::Fighter{
-        found, level->value(),
-        game::computeStats(found->base, training->dvs, training->statExp, level->value())};
 }
 
 std::optional<game::TurnInputs> TurnWindow::inputs() const
 {
-    const auto attacker =
-        fighter(m_attackerSpecies, m_attackerLevel, m_attackerPreset, m_attackerCustom);
-    const auto defender =
-        fighter(m_defenderSpecies, m_defenderLevel, m_defenderPreset, m_defenderCustom);
-    const game::Move* move = game::moveForProgramName(textOf(m_move));
+    const auto attacker = m_attacker->fighter();
+    const auto defender = m_defender->fighter();
+    const game::Move* move = game::moveForProgramName(form::textOf(m_move));
     if (!move)
-        move = game::findMove(textOf(m_move));
+        move = game::findMove(form::textOf(m_move));
     if (!attacker || !defender || !move)
         return std::nullopt;
     return game::TurnInputs{
@@ -394,7 +250,7 @@ std::optional<game::TurnInputs> TurnWindow::inputs() const
         .evasionStage = m_evasionStage->value(),
         .burned = m_burned->isChecked(),
         .screen = m_screen->isChecked(),
-        .defenderHp = m_defenderHp->value(),
+        .defenderHp = m_defender->hp(),
         .attackerSpeedStage = m_attackerSpeedStage->value(),
         .defenderSpeedStage = m_defenderSpeedStage->value(),
         .attackerParalyzed = m_attackerParalyzed->isChecked(),

@@ -14,6 +14,10 @@ class QPushButton;
 class QSpinBox;
 class Runtime;
 
+namespace form {
+class SideFields;
+}
+
 // Battle Turn: what one use of a move does as the first-generation games compute it — hit and
 // critical chances, every damage roll and the odds of fainting the defender — recomputed on every
 // change of the inputs, and a rolled turn on demand. The rules are in battle/game/GameTurn.
@@ -23,16 +27,11 @@ class TurnWindow : public QWidget {
 public:
     explicit TurnWindow(Runtime& runtime, QWidget* parent = nullptr);
 
-    // Names as the program's lists spell them; a name the list lacks changes nothing.
-    void setAttackerSpecies(const QString& name);
-    void setDefenderSpecies(const QString& name);
+    // A name as the program's lists spell it; a name the list lacks changes nothing.
     void setMove(const QString& name);
-    // Counts as the user's own edit: the HP no longer follows the defender's maximum.
-    void setDefenderHp(int hp);
-    // A Pokémon known exactly, as a sheet page filled from a save file hands it on: species,
-    // level and the "Custom" preset with its DVs and stat experience.
-    void setAttacker(const QString& species, int level, const battle::game::Training& training);
-    void setDefender(const QString& species, int level, const battle::game::Training& training);
+    // Where a sheet page hands on its Pokémon.
+    form::SideFields& attacker() { return *m_attacker; }
+    form::SideFields& defender() { return *m_defender; }
 
 signals:
     // After each rolled turn, with the damage it dealt (0 for a miss).
@@ -42,12 +41,9 @@ signals:
 
 private:
     void buildControls();
-    void fillLists();
+    void fillMoves();
     void connectEvents();
 
-    void forgetCustom(QComboBox* preset, std::optional<battle::game::Training>& custom);
-    void onDefenderChanged();
-    void onDefenderHpEdited();
     void recompute();
     void onRollClicked();
     void onInfoClicked();
@@ -55,25 +51,15 @@ private:
 
     // What the inputs name; std::nullopt while a list's text names nothing in it.
     std::optional<battle::game::TurnInputs> inputs() const;
-    std::optional<battle::game::Fighter>
-    fighter(const QComboBox* species, const QSpinBox* level, const QComboBox* preset,
-            const std::optional<battle::game::Training>& custom) const;
 
     Runtime& m_runtime;
-    QComboBox* m_attackerSpecies = nullptr;
-    QSpinBox* m_attackerLevel = nullptr;
-    QComboBox* m_attackerPreset = nullptr;
-    // What "Custom" stands for on each side; nothing until a sheet page hands it on.
-    std::optional<battle::game::Training> m_attackerCustom, m_defenderCustom;
+    form::SideFields* m_attacker = nullptr;
+    form::SideFields* m_defender = nullptr;
     QSpinBox* m_attackerStage = nullptr;
     QSpinBox* m_attackerSpeedStage = nullptr;
     QCheckBox* m_burned = nullptr;
     QCheckBox* m_attackerParalyzed = nullptr;
-    QComboBox* m_defenderSpecies = nullptr;
-    QSpinBox* m_defenderLevel = nullptr;
-    QComboBox* m_defenderPreset = nullptr;
     QSpinBox* m_defenderStage = nullptr;
-    QSpinBox* m_defenderHp = nullptr;
     QSpinBox* m_defenderSpeedStage = nullptr;
     QCheckBox* m_screen = nullptr;
     QCheckBox* m_defenderParalyzed = nullptr;
@@ -89,5 +75,4 @@ private:
     QLineEdit* m_outcome = nullptr;
     QPushButton* m_applyDamage = nullptr;
     int m_rolledDamage = 0;
-    bool m_hpFollowsMaximum = true;
 };

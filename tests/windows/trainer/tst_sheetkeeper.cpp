@@ -57,7 +57,8 @@ private slots:
     void a_junk_paste_gives_one_short_message();
     void a_game_save_fills_the_sheet_or_leaves_it_data();
     void a_game_save_fills_the_sheet_or_leaves_it();
-    void an_imported_page_goes_to_battle_turn_exactly();
+    void an_imported_page_goes_to_battle_exactly_data();
+    void an_imported_page_goes_to_battle_exactly();
 
 private:
     TrainerSheet* sheet() const { return static_cast<TrainerSheet*>(show("Tab2")); }
@@ -321,26 +322,45 @@ void TestSheetKeeper::a_game_save_fills_the_sheet_or_leaves_it()
 // the game figures it: both Specials over 255, so both quartered, 32 and 83; (22 × 32 × 90 ÷ 83)
 // ÷ 50 + 2 = 17, × 1.5 for the same type = 25, × 2 on Poison = 50; the lowest roll 50 × 217 ÷ 255
 // = 42. The Maximum preset would give Mr. Mime a Special of 152 and 51–60.
-void TestSheetKeeper::an_imported_page_goes_to_battle_turn_exactly()
+// With no HP on its page, Mr. Mime's follows its maximum: base HP 40, the HP DV the low bits of
+// DVs 12, 10, 14 and 15, that is 1, stat experience 10000 giving √10000 ÷ 4 = 25:
+// ⌊(2 × (40 + 1) + 25) × 50 ÷ 100⌋ + 50 + 10 = 113, as the save has it (Maximum: 146).
+void TestSheetKeeper::an_imported_page_goes_to_battle_exactly_data()
 {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QStringList>("steps"); // on the sheet; "Window/" ones on that window
+    QTest::addColumn<QStringList>("shown");
+    // clang-format off
+    QTest::newRow("Battle Turn") << "Turn"
+        << QStringList{"UseAttacker_1!", "UseDefender_4!", "Turn/Move>Psychic"}
+        << QStringList{"AttackerSpecies=Mr. Mime", "AttackerLevel=50", "AttackerPreset=Custom", "DefenderSpecies=Gengar", "DefenderLevel=100", "DefenderPreset=Custom", "DefenderHp=301", "Range=42–50 (14.0–16.6 %)"};
+    // Another species on the page: its DVs are no longer known, nor Custom what they were.
+    QTest::newRow("Battle Turn, another species") << "Turn"
+        << QStringList{"UseAttacker_1!", "Text5_1=Mew", "UseAttacker_1!"} << QStringList{"AttackerPreset=Maximum"};
+    QTest::newRow("the Duel") << "Duel"
+        << QStringList{"Text11_1=", "UseAttacker_1!", "UseDefender_4!"}
+        << QStringList{"MineSpecies=Mr. Mime", "MineLevel=50", "MinePreset=Custom", "MineHp=113", "FoeSpecies=Gengar", "FoeLevel=100", "FoePreset=Custom", "FoeHp=301"};
+    QTest::newRow("the Duel, another species at another level") << "Duel"
+        << QStringList{"UseAttacker_1!", "Text5_1=Mew", "Level_1=70", "UseAttacker_1!"}
+        << QStringList{"MineSpecies=Mew", "MineLevel=70", "MinePreset=Maximum", "MineHp=100"};
+    // clang-format on
+}
+
+void TestSheetKeeper::an_imported_page_goes_to_battle_exactly()
+{
+    QFETCH(QString, window);
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, shown);
     put(m_folder.filePath("red.sav"), QByteArray::fromStdString(savewriter::redSave()));
     runtime().scriptFileChoices({m_folder.filePath("red.sav")});
     menu("mnuSaveFile2!");
-    menu("mnuTurn!");
-    QWidget* turn = show("Turn");
+    menu(window == "Turn" ? "mnuTurn!" : "mnuDuel!");
+    QWidget* battle = show(window);
     sheet()->showPage(4);
-    for (const char* each : {"UseAttacker_1!", "UseDefender_4!"})
-        step(sheet(), each);
-    step(turn, "Move>Psychic");
-    for (const QString entry :
-         {"AttackerSpecies=Mr. Mime", "AttackerLevel=50", "AttackerPreset=Custom",
-          "DefenderSpecies=Gengar", "DefenderLevel=100", "DefenderPreset=Custom", "DefenderHp=301",
-          "Range=42–50 (14.0–16.6 %)"})
-        QCOMPARE(entry.section('=', 0, 0) + '=' + text(turn, entry.section('=', 0, 0)), entry);
-    // Another species on the page: its DVs are no longer known, nor Custom what they were.
-    step(sheet(), "Text5_1=Mew");
-    step(sheet(), "UseAttacker_1!");
-    QCOMPARE(text(turn, "AttackerPreset"), "Maximum");
+    for (const QString& each : steps)
+        step(each.startsWith(window + '/') ? battle : sheet(), each.section('/', -1));
+    for (const QString& entry : shown)
+        QCOMPARE(entry.section('=', 0, 0) + '=' + text(battle, entry.section('=', 0, 0)), entry);
 }
 
 int main(int argc, char* argv[])

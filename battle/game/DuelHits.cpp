@@ -131,6 +131,64 @@ std::vector<AmountGroup> groupsOf(DuelEffect effect, const Use& u)
     return groups;
 }
 
+// A row's running sums, one per stride the pieces use, kept over first - widest … last + widest.
+class RowSums {
+public:
+    explicit RowSums(const std::vector<AmountGroup>& groups)
+    {
+        for (const AmountGroup& group : groups) {
+            for (const Piece& piece : group.pieces) {
+                m_widest = std::max(m_widest, piece.to - piece.from + piece.stride);
+                if (std::find(m_strides.begin(), m_strides.end(), piece.stride) == m_strides.end())
+                    m_strides.push_back(piece.stride);
+            }
+        }
+        m_sums.resize(m_strides.size());
+    }
+
+    void take(const double* row, int first, int last)
+    {
+        m_origin = first - 1 - m_widest;
+        for (std::size_t k = 0; k < m_strides.size(); ++k) {
+            m_sums[k].resize(static_cast<std::size_t>(last + m_widest - m_origin + 1));
+            runningSums(row, m_origin, first, last, m_strides[k], m_sums[k]);
+        }
+    }
+
+    // The row's mass over t + from, t + from + stride, … t + to, for a piece.
+    struct Window {
+        const double* sums;
+        int to, before;
+        double operator()(int t) const { return sums[t + to] - sums[t + before]; }
+    };
+    Window window(const Piece& piece) const
+    {
+        const auto k = static_cast<std::size_t>(
+            std::find(m_strides.begin(), m_strides.end(), piece.stride) - m_strides.begin());
+        return {m_sums[k].data(), piece.to - m_origin, piece.from - piece.stride - m_origin};
+    }
+
+private:
+    int m_widest = 0, m_origin = 0;
+    std::vector<int> m_strides;
+    std::vector<std::vector<double>> m_sums;
+};
+
+// Where each of the user's HPs lo…hi goes per group: by a step, or INT_MIN where it faints.
+std::vector<std::vector<int>> stepsOf(const std::vector<AmountGroup>& groups, DuelEffect effect,
+                                      int lo, int hi, int maxHp)
+{
+    std::vector<std::vector<int>> steps;
+    for (const AmountGroup& group : groups) {
+        std::vector<int>& step = steps.emplace_back();
+        for (int hp = lo; hp <= hi; ++hp) {
+            const int left = userHpAfter(effect, hp, group.amount, maxHp);
+            step.push_back(left == 0 ? INT_MIN : left - hp);
+        }
+    }
+    return steps;
+}
+
 } // namespace
 
 void Chain::shiftedHits(int x, const Layer& in, double moves, Collection& out,
@@ -163,35 +221,19 @@ void Chain::userRowHits(int x, const Layer& in, double moves, Use& u, Collection
                         const Branches& branches, bool turned)
 {
     const DuelEffect effect = m_side[static_cast<std::size_t>(x)].effect.effect;
-    const int maxHp = m_side[static_cast<std::size_t>(x)].in->fighter.stats.hp;
     if (u.groups.empty() && !u.hits.empty())
         u.groups = groupsOf(effect, u);
     const int firstRow = in.firstRow();
-    int widest = 0;
-    std::vector<int> strides;
-    for (const AmountGroup& group : u.groups) {
-        for (const Piece& piece : group.pieces) {
-            widest = std::max(widest, piece.to - piece.from + piece.stride);
-            if (std::find(strides.begin(), strides.end(), piece.stride) == strides.end())
-                strides.push_back(piece.stride);
-        }
-    }
-    // Where each of the user's HPs goes per group: by a step, or INT_MIN where it faints.
-    std::vector<std::vector<int>> steps;
-    for (const AmountGroup& group : u.groups) {
-        std::vector<int>& step = steps.emplace_back();
-        for (int hp = firstRow; hp <= in.lastRow(); ++hp) {
-            const int left = userHpAfter(effect, hp, group.amount, maxHp);
-            step.push_back(left == 0 ? INT_MIN : left - hp);
-        }
-    }
+    const std::vector<std::vector<int>> steps =
+        stepsOf(u.groups, effect, firstRow, in.lastRow(),
+                m_side[static_cast<std::size_t>(x)].in->fighter.stats.hp);
     for (std::size_t b = 0; b < branches.count; ++b)
         layerFor(out, branches.branches[b].first, turned);
     std::array<Layer*, 2> into{}; // taken once all exist, so none moves after
     for (std::size_t b = 0; b < branches.count; ++b)
         into[b] = &layerFor(out, branches.branches[b].first, turned);
 
-    std::vector<std::vector<double>> running(strides.size());
+    RowSums sums(u.groups);
     double fainted = 0;
     for (int hpX = firstRow; hpX <= in.lastRow(); ++hpX) {
         const int first = in.first(hpX);
@@ -199,13 +241,7 @@ void Chain::userRowHits(int x, const Layer& in, double moves, Use& u, Collection
         if (first > last)
             continue;
         const double* cells = in.row(hpX);
-        // Per stride, sums[c] = the row's mass at c, c - stride, c - 2 stride …, kept over
-        // first - widest … last + widest.
-        const int origin = first - 1 - widest;
-        for (std::vector<double>& sums : running)
-            sums.resize(static_cast<std::size_t>(last + widest - origin + 1));
-        for (std::size_t k = 0; k < strides.size(); ++k)
-            runningSums(cells, origin, first, last, strides[k], running[k]);
+        sums.take(cells, first, last);
         for (std::size_t g = 0; g < u.groups.size(); ++g) {
             const int step = steps[g][static_cast<std::size_t>(hpX - firstRow)];
             for (const Piece& piece : u.groups[g].pieces) {
@@ -214,14 +250,7 @@ void Chain::userRowHits(int x, const Layer& in, double moves, Use& u, Collection
                 const int high = last - piece.from;
                 if (low > high)
                     continue;
-                const auto k = static_cast<std::size_t>(
-                    std::find(strides.begin(), strides.end(), piece.stride) - strides.begin());
-                const double* sums = running[k].data();
-                // The row's mass over t + from, t + from + stride, … t + to.
-                const auto window = [&](int t) {
-                    return sums[t + piece.to - origin] -
-                           sums[t + piece.from - piece.stride - origin];
-                };
+                const RowSums::Window window = sums.window(piece);
                 const double chance = moves * piece.weight;
                 if (step == INT_MIN) {
                     double lost = 0;

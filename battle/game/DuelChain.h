@@ -194,15 +194,16 @@ private:
     struct Product {
         Aux aux = 0;
         double weight = 0;
-        std::array<std::vector<double>, 2> hp; // each sums to 1
+        // Never rescaled: a side that goes through the same steps in two products (in either
+        // order; a residual only moves cells) stays the same to the bit, which compact() needs.
+        std::array<std::vector<double>, 2> hp;
     };
     using Products = std::vector<Product>;
     void emit(Products& out, Aux aux, double weight, const Product& from, int y,
               std::vector<double>&& hpY);
     void actProduct(int x, const Product& in, double weight, Products& out);
     void residualProduct(int x, Products& products);
-    void merge(std::vector<std::pair<std::size_t, std::size_t>>& index, Products& out,
-               Product&& product);
+    void compact(Products& products, std::size_t side);
     void toLayers(const Products& products, Collection& out);
     void productTurns(Aux start, Collection& current, int& turn, DuelResult& result);
 

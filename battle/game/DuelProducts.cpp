@@ -2,23 +2,24 @@
 // The chain while both HPs move independently: a product per Aux (see DuelChain.h).
 #include "battle/game/DuelChain.h"
 
-#include <cstdlib>
 #include <functional>
-#include <string>
 
 namespace battle::game::chain {
+namespace {
+
+double total(const std::vector<double>& hp)
+{
+    return sum(hp.data(), 0, static_cast<int>(hp.size()) - 1);
+}
+
+} // namespace
 
 void Chain::emit(Products& out, Aux aux, double weight, const Product& from, int y,
                  std::vector<double>&& hpY)
 {
-    double total = 0;
-    for (const double p : hpY)
-        total += p;
-    if (weight * total < negligible)
+    if (weight * total(hpY) * total(from.hp[static_cast<std::size_t>(1 - y)]) < negligible)
         return;
-    for (double& p : hpY)
-        p /= total;
-    Product product{aux, weight * total, {}};
+    Product product{aux, weight, {}};
     product.hp[static_cast<std::size_t>(1 - y)] = from.hp[static_cast<std::size_t>(1 - y)];
     product.hp[static_cast<std::size_t>(y)] = std::move(hpY);
     out.push_back(std::move(product));
@@ -51,15 +52,17 @@ void Chain::actProduct(int x, const Product& in, double weight, Products& out)
         if (i < u.hits.size())
             knocked += p * moves * u.knockedFrom[i];
     }
+    // What ends here weighs as much as the user's side of the product.
+    const double mass = w * total(in.hp[static_cast<std::size_t>(x)]);
     if (m_side[static_cast<std::size_t>(x)].effect.effect == DuelEffect::Explode) {
         // The user faints whatever happened: only a full paralysis keeps it standing.
-        ends(2, w * knocked);
-        ends(y, w * (moves - knocked));
+        ends(2, mass * knocked);
+        ends(y, mass * (moves * total(target) - knocked));
         if (skip > 0)
             out.push_back({in.aux, w * skip, in.hp});
         return;
     }
-    ends(x, w * knocked);
+    ends(x, mass * knocked);
     const auto [branches, count] = hitBranches(x, in.aux);
     for (std::size_t b = 0; b < count; ++b) {
         std::vector<double> part = hit;
@@ -104,30 +107,48 @@ void Chain::residualProduct(int x, Products& products)
             else
                 after[h - static_cast<std::size_t>(loss)] = before[h];
         }
-        ends(y, product.weight * fainted);
+        ends(y, product.weight * total(product.hp[static_cast<std::size_t>(y)]) * fainted);
         emit(kept, aux, product.weight, product, x, std::move(after));
     }
     products = std::move(kept);
 }
 
-// The two orders of a speed tie often end in the same products: add those up.
-void Chain::merge(std::vector<std::pair<std::size_t, std::size_t>>& index, Products& out,
-                  Product&& product)
+// Products of one Aux that share a side's HPs are one product: w1·f⊗g1 + w2·f⊗g2 = f⊗(w1·g1 +
+// w2·g2). Within an Aux every product's side changes alike, so shared sides are the rule (the two
+// orders of a speed tie; a side whose status can no longer change), and this keeps the count
+// growing with the turns rather than with every history of statuses.
+void Chain::compact(Products& products, std::size_t side)
 {
-    std::size_t hash = product.aux;
-    for (const auto& hp : product.hp) {
-        for (const double p : hp)
+    const std::size_t other = 1 - side;
+    Products kept;
+    std::vector<std::pair<std::size_t, std::size_t>> index; // hash, place in kept
+    for (Product& product : products) {
+        std::size_t hash = product.aux;
+        for (const double p : product.hp[side])
             hash = hash * 1099511628211u ^ std::hash<double>{}(p);
-    }
-    for (const auto& [key, at] : index) {
-        Product& existing = out[at];
-        if (key == hash && existing.aux == product.aux && existing.hp == product.hp) {
-            existing.weight += product.weight;
-            return;
+        Product* same = nullptr;
+        for (const auto& [key, at] : index) {
+            if (key == hash && kept[at].aux == product.aux &&
+                kept[at].hp[side] == product.hp[side]) {
+                same = &kept[at];
+                break;
+            }
         }
+        if (same == nullptr) {
+            index.emplace_back(hash, kept.size());
+            kept.push_back(std::move(product));
+            continue;
+        }
+        const double total = same->weight + product.weight;
+        if (same->hp[other] != product.hp[other]) {
+            std::vector<double>& mixed = same->hp[other];
+            for (std::size_t h = 0; h < mixed.size(); ++h)
+                mixed[h] =
+                    (same->weight * mixed[h] + product.weight * product.hp[other][h]) / total;
+        }
+        same->weight = total;
     }
-    index.emplace_back(hash, out.size());
-    out.push_back(std::move(product));
+    products = std::move(kept);
 }
 
 // Turns into the grid of both HPs, for the turns after the products stop paying.
@@ -165,17 +186,13 @@ void Chain::productTurns(Aux start, Collection& current, int& turn, DuelResult& 
     }
     Products products{first};
     // Past this many products the grid of both HPs is the cheaper form.
-    const std::size_t limit =
-        getenv("LIMIT") ? std::stoul(getenv("LIMIT"))
-                        : std::max<std::size_t>(
-                              64, static_cast<std::size_t>(m_side[0].dim) *
-                                      static_cast<std::size_t>(m_side[1].dim) /
-                                      static_cast<std::size_t>(m_side[0].dim + m_side[1].dim));
+    const std::size_t limit = std::max<std::size_t>(
+        64, static_cast<std::size_t>(m_side[0].dim) * static_cast<std::size_t>(m_side[1].dim) /
+                static_cast<std::size_t>(m_side[0].dim + m_side[1].dim));
     for (; turn < duelTurns && !products.empty() && products.size() <= limit &&
            !m_stop.stop_requested();
          ++turn) {
         Products next;
-        std::vector<std::pair<std::size_t, std::size_t>> index;
         for (const Product& product : products) {
             for (const auto& [order, chance] : orders(product.aux)) {
                 Products acted, actedSecond;
@@ -185,9 +202,11 @@ void Chain::productTurns(Aux start, Collection& current, int& turn, DuelResult& 
                     actProduct(1 - order, midway, 1.0, actedSecond);
                 residualProduct(1 - order, actedSecond);
                 for (Product& done : actedSecond)
-                    merge(index, next, std::move(done));
+                    next.push_back(std::move(done));
             }
         }
+        compact(next, 0);
+        compact(next, 1);
         products = std::move(next);
         record(result);
     }

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <tuple>
 #include <vector>
 
 namespace battle::game::chain {
@@ -107,6 +108,8 @@ public:
     void trim(double below);
     double total() const;
     long cells() const; // within the spans
+    // Moves rows from `from` on into a layer of their own, built on `storage`.
+    Layer splitOff(int from, std::vector<double>&& storage);
     // Zeroes what it held and gives up its storage for the next layer.
     std::vector<double> release();
 
@@ -179,13 +182,23 @@ private:
     void act(int x, const Layer& in, double weight, Collection& out);
     void hitsByCell(int x, const Layer& in, double moves, Collection& out,
                     const Branches& branches);
-    void shiftedHits(int x, const Layer& in, double moves, Collection& out,
+    void shiftedHits(int x, const Layer& in, double skipped, double moves, Collection& out,
                      const Branches& branches);
     void userRowHits(int x, const Layer& in, double moves, Use& u, Collection& out,
                      const Branches& branches, bool turned);
     void knockOuts(int x, const Layer& in, double moves, const Use& u);
     void residual(int x, Collection&& in, Collection& out);
     void turnFrom(const Layer& layer, int order, double chance, Collection& next);
+    // A speed tie on a layer whose Aux can no longer change (DuelTies.cpp).
+    bool settled(Aux aux) const;
+    void tiedTurn(const Layer& layer, double mineFirst, Collection& next);
+    void foeFirstEnds(const Layer& layer, double weight);
+    // A layer's turn in one order, or in both (bothOrders, with the chance mine moves first).
+    using Part = std::tuple<const Layer*, int, double>;
+    static constexpr int bothOrders = 2;
+    void part(const Part& part, Collection& next);
+    void halve(Collection& current, long cells);
+    std::vector<bool> helperShare(const std::vector<Part>& parts) const;
     void gridTurns(Collection& current, int& turn, DuelResult& result);
 
     // While neither move changes its user's HP, each side's HP changes independently of the
@@ -201,6 +214,8 @@ private:
     using Products = std::vector<Product>;
     void emit(Products& out, Aux aux, double weight, const Product& from, int y,
               std::vector<double>&& hpY);
+    double spread(int x, Aux aux, const std::vector<double>& target, double skip,
+                  std::vector<double>& same, std::vector<double>& hit);
     void actProduct(int x, const Product& in, double weight, Products& out);
     void residualProduct(int x, Products& products);
     void compact(Products& products, std::size_t side);

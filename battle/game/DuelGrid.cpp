@@ -98,6 +98,25 @@ double Layer::total() const
     return total;
 }
 
+Layer Layer::splitOff(int from, std::vector<double>&& storage)
+{
+    Layer upper(aux, static_cast<int>(m_first.size()), static_cast<int>(m_columns),
+                std::move(storage));
+    for (int r = std::max(from, m_firstRow); r <= m_lastRow; ++r) {
+        if (first(r) <= last(r)) {
+            std::copy(row(r) + first(r), row(r) + last(r) + 1, upper.row(r) + first(r));
+            std::fill(row(r) + first(r), row(r) + last(r) + 1, 0.0);
+            upper.widen(r, first(r), last(r));
+        }
+        m_first[static_cast<std::size_t>(r)] = static_cast<int>(m_columns);
+        m_last[static_cast<std::size_t>(r)] = -1;
+    }
+    m_lastRow = std::min(m_lastRow, from - 1);
+    while (m_lastRow >= m_firstRow && first(m_lastRow) > last(m_lastRow))
+        --m_lastRow;
+    return upper;
+}
+
 std::vector<double> Layer::release()
 {
     for (int r = m_firstRow; r <= m_lastRow; ++r) {
@@ -159,21 +178,23 @@ void Chain::act(int x, const Layer& in, double weight, Collection& out)
         layerFor(out, withRecharge(in.aux, x, false)).addScaled(in, weight);
         return;
     }
-    double moves = weight;
-    if (status == Status::Paralyzed) {
-        layerFor(out, in.aux).addScaled(in, weight * fullParalysisIn256 / byteOutcomes);
-        moves = weight * (byteOutcomes - fullParalysisIn256) / byteOutcomes;
-    }
+    // A full paralysis leaves the layer as it was, as a miss does: the two go in together.
+    const double skipped =
+        status == Status::Paralyzed ? weight * fullParalysisIn256 / byteOutcomes : 0.0;
+    const double moves = weight - skipped;
     const Side& side = m_side[static_cast<std::size_t>(x)];
     const Branches branches = hitBranches(x, in.aux);
     // Every layer the act writes exists before any is written, so none moves while in use.
     layerFor(out, in.aux);
     for (std::size_t b = 0; b < branches.count; ++b)
         layerFor(out, branches.branches[b].first);
-    if (side.hpDependent || side.effect.effect == DuelEffect::Explode)
+    if (side.hpDependent || side.effect.effect == DuelEffect::Explode) {
+        if (skipped > 0)
+            layerFor(out, in.aux).addScaled(in, skipped);
         hitsByCell(x, in, moves, out, branches);
-    else
-        shiftedHits(x, in, moves, out, branches);
+    } else {
+        shiftedHits(x, in, skipped, moves, out, branches);
+    }
 }
 
 // Any move, a cell at a time: for the few whose use depends on the target's HP (Super Fang, the
@@ -274,43 +295,110 @@ void Chain::turnFrom(const Layer& layer, int order, double chance, Collection& n
     residual(1 - order, std::move(actedSecond), next);
 }
 
+void Chain::part(const Part& part, Collection& next)
+{
+    const auto& [layer, order, chance] = part;
+    if (order == bothOrders)
+        tiedTurn(*layer, chance, next);
+    else
+        turnFrom(*layer, order, chance, next);
+}
+
+// Halves the layers that hold more than a quarter of the turn's cells, by their rows, so that
+// the two threads can be given nearly equal shares.
+void Chain::halve(Collection& current, long cells)
+{
+    const std::size_t count = current.size();
+    for (std::size_t i = 0; i < count; ++i) {
+        const Layer& layer = current[i];
+        const long held = layer.cells();
+        if (held <= cells / 4)
+            continue;
+        long upper = 0;
+        int mid = layer.lastRow();
+        while (mid > layer.firstRow() && upper < held / 2) {
+            upper += std::max(0, layer.last(mid) - layer.first(mid) + 1);
+            --mid;
+        }
+        std::vector<double> storage;
+        if (!m_free.empty()) {
+            storage = std::move(m_free.back());
+            m_free.pop_back();
+        }
+        Layer half = current[i].splitOff(mid + 1, std::move(storage));
+        current.push_back(std::move(half));
+    }
+}
+
+// Which parts the helper thread takes: the largest first, each to the thread with less so far.
+std::vector<bool> Chain::helperShare(const std::vector<Part>& parts) const
+{
+    std::vector<long> cost(parts.size());
+    std::vector<std::size_t> byCost(parts.size());
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        const auto& [layer, order, chance] = parts[i];
+        // Both orders at once cost little more than one.
+        cost[i] = layer->cells() * (order == bothOrders ? 5 : 4);
+        byCost[i] = i;
+    }
+    std::stable_sort(byCost.begin(), byCost.end(),
+                     [&](std::size_t a, std::size_t b) { return cost[a] > cost[b]; });
+    std::vector<bool> helped(parts.size(), false);
+    long mine = 0, helper = 0;
+    for (const std::size_t i : byCost) {
+        helped[i] = helper < mine;
+        (helped[i] ? helper : mine) += cost[i];
+    }
+    return helped;
+}
+
 void Chain::gridTurns(Collection& current, int& turn, DuelResult& result)
 {
     // Past this many cells a turn is worth a second thread: the parts of a turn (the two orders
-    // of a speed tie, the layers) are independent, so a helper chain takes half of them and its
-    // layers and tallies are added in after, always in the same order.
+    // of a speed tie, the layers and their halves) are independent, so a helper chain takes
+    // about half of them and its layers and tallies are added in after, always in the same order.
     constexpr long shared = 20000;
     std::unique_ptr<Chain> helper;
     for (; turn < duelTurns && !m_stop.stop_requested(); ++turn) {
-        Collection next;
         long cells = 0;
-        std::vector<std::tuple<const Layer*, int, double>> parts;
         for (Layer& layer : current) {
             layer.trim(negligible);
             cells += layer.cells();
+        }
+        if (cells > shared)
+            halve(current, cells);
+        std::vector<Part> parts;
+        for (const Layer& layer : current) {
+            if (settled(layer.aux)) {
+                parts.emplace_back(&layer, bothOrders, orders(layer.aux)[0].second);
+                continue;
+            }
             for (const auto& [order, chance] : orders(layer.aux))
                 parts.emplace_back(&layer, order, chance);
         }
-        std::size_t mineAlone = parts.size();
+        std::vector<bool> helped(parts.size(), false);
         if (cells > shared && parts.size() > 1) {
             if (!helper)
                 helper = std::make_unique<Chain>(*this, Helper{});
-            mineAlone = parts.size() / 2;
+            helped = helperShare(parts);
         }
-        Collection helped;
+        Collection next, fromHelper;
         std::thread second;
-        if (mineAlone < parts.size()) {
+        if (std::find(helped.begin(), helped.end(), true) != helped.end()) {
             second = std::thread([&] {
-                for (std::size_t i = mineAlone; i < parts.size(); ++i)
-                    helper->turnFrom(*std::get<0>(parts[i]), std::get<1>(parts[i]),
-                                     std::get<2>(parts[i]), helped);
+                for (std::size_t i = 0; i < parts.size(); ++i) {
+                    if (helped[i])
+                        helper->part(parts[i], fromHelper);
+                }
             });
         }
-        for (std::size_t i = 0; i < mineAlone; ++i)
-            turnFrom(*std::get<0>(parts[i]), std::get<1>(parts[i]), std::get<2>(parts[i]), next);
+        for (std::size_t i = 0; i < parts.size(); ++i) {
+            if (!helped[i])
+                part(parts[i], next);
+        }
         if (second.joinable()) {
             second.join();
-            for (Layer& layer : helped)
+            for (Layer& layer : fromHelper)
                 merge(next, std::move(layer));
             m_won += std::exchange(helper->m_won, 0.0);
             m_lost += std::exchange(helper->m_lost, 0.0);

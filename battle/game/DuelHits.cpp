@@ -191,12 +191,12 @@ std::vector<std::vector<int>> stepsOf(const std::vector<AmountGroup>& groups, Du
 
 } // namespace
 
-void Chain::shiftedHits(int x, const Layer& in, double moves, Collection& out,
+void Chain::shiftedHits(int x, const Layer& in, double skipped, double moves, Collection& out,
                         const Branches& branches)
 {
     Use& u = use(x, in.aux, 1);
-    if (u.miss > 0)
-        layerFor(out, in.aux).addScaled(in, moves * u.miss);
+    if (skipped + moves * u.miss > 0)
+        layerFor(out, in.aux).addScaled(in, skipped + moves * u.miss);
     knockOuts(x, in, moves, u);
     if (x == 0) {
         userRowHits(x, in, moves, u, out, branches, false);

@@ -25,6 +25,46 @@ void Chain::emit(Products& out, Aux aux, double weight, const Product& from, int
     out.push_back(std::move(product));
 }
 
+// Side x's use on the target's HPs: what stays (full paralysis, a miss) into `same`, what is hit
+// and left standing into `hit`; returns the chance of a knock-out.
+double Chain::spread(int x, Aux aux, const std::vector<double>& target, double skip,
+                     std::vector<double>& same, std::vector<double>& hit)
+{
+    const double moves = 1 - skip;
+    const int dim = static_cast<int>(target.size());
+    double knocked = 0;
+    if (m_side[static_cast<std::size_t>(x)].hpDependent) {
+        for (int hpY = 1; hpY < dim; ++hpY) {
+            const double p = target[static_cast<std::size_t>(hpY)];
+            if (p == 0)
+                continue;
+            const Use& u = use(x, aux, hpY);
+            same[static_cast<std::size_t>(hpY)] += p * (skip + moves * u.miss);
+            std::size_t i = 0;
+            for (; i < u.hits.size() && u.hits[i].first < hpY; ++i)
+                hit[static_cast<std::size_t>(hpY - u.hits[i].first)] +=
+                    p * moves * u.hits[i].second;
+            if (i < u.hits.size())
+                knocked += p * moves * u.knockedFrom[i];
+        }
+        return knocked;
+    }
+    // One use for every HP: an amount at a time, along the whole side.
+    const Use& u = use(x, aux, 1);
+    addRun(same.data(), target.data(), 1, dim - 1, skip + moves * u.miss);
+    for (const auto& [amount, chance] : u.hits)
+        addRun(hit.data(), target.data() + amount, 1, dim - 1 - amount, moves * chance);
+    std::size_t i = 0;
+    for (int hpY = 1; hpY < dim; ++hpY) {
+        while (i < u.hits.size() && u.hits[i].first < hpY)
+            ++i;
+        if (i == u.hits.size())
+            break;
+        knocked += target[static_cast<std::size_t>(hpY)] * moves * u.knockedFrom[i];
+    }
+    return knocked;
+}
+
 void Chain::actProduct(int x, const Product& in, double weight, Products& out)
 {
     const int y = 1 - x;
@@ -39,19 +79,7 @@ void Chain::actProduct(int x, const Product& in, double weight, Products& out)
     const double moves = 1 - skip;
     const std::vector<double>& target = in.hp[static_cast<std::size_t>(y)];
     std::vector<double> same(target.size(), 0.0), hit(target.size(), 0.0);
-    double knocked = 0;
-    for (int hpY = 1; hpY < static_cast<int>(target.size()); ++hpY) {
-        const double p = target[static_cast<std::size_t>(hpY)];
-        if (p == 0)
-            continue;
-        const Use& u = use(x, in.aux, hpY);
-        same[static_cast<std::size_t>(hpY)] += p * (skip + moves * u.miss);
-        std::size_t i = 0;
-        for (; i < u.hits.size() && u.hits[i].first < hpY; ++i)
-            hit[static_cast<std::size_t>(hpY - u.hits[i].first)] += p * moves * u.hits[i].second;
-        if (i < u.hits.size())
-            knocked += p * moves * u.knockedFrom[i];
-    }
+    const double knocked = spread(x, in.aux, target, skip, same, hit);
     // What ends here weighs as much as the user's side of the product.
     const double mass = w * total(in.hp[static_cast<std::size_t>(x)]);
     if (m_side[static_cast<std::size_t>(x)].effect.effect == DuelEffect::Explode) {
@@ -154,25 +182,42 @@ void Chain::compact(Products& products, std::size_t side)
 // Turns into the grid of both HPs, for the turns after the products stop paying.
 void Chain::toLayers(const Products& products, Collection& out)
 {
-    for (const Product& product : products) {
-        const std::vector<double>& foe = product.hp[1];
-        int from = 1;
-        int to = static_cast<int>(foe.size()) - 1;
-        while (from <= to && foe[static_cast<std::size_t>(from)] == 0)
-            ++from;
-        while (to >= from && foe[static_cast<std::size_t>(to)] == 0)
-            --to;
-        if (from > to)
+    // Row by row, all of an Aux's products at once, so each row is written while in cache.
+    std::vector<bool> done(products.size(), false);
+    for (std::size_t i = 0; i < products.size(); ++i) {
+        if (done[i])
             continue;
-        Layer& layer = layerFor(out, product.aux);
-        for (int mine = 1; mine < m_side[0].dim; ++mine) {
-            const double pm = product.weight * product.hp[0][static_cast<std::size_t>(mine)];
-            if (pm == 0)
+        struct Span {
+            const Product* product;
+            int from, to;
+        };
+        std::vector<Span> spans;
+        for (std::size_t k = i; k < products.size(); ++k) {
+            if (done[k] || products[k].aux != products[i].aux)
                 continue;
-            double* row = layer.row(mine);
-            for (int hp = from; hp <= to; ++hp)
-                row[hp] += pm * foe[static_cast<std::size_t>(hp)];
-            layer.widen(mine, from, to);
+            done[k] = true;
+            const std::vector<double>& foe = products[k].hp[1];
+            int from = 1;
+            int to = static_cast<int>(foe.size()) - 1;
+            while (from <= to && foe[static_cast<std::size_t>(from)] == 0)
+                ++from;
+            while (to >= from && foe[static_cast<std::size_t>(to)] == 0)
+                --to;
+            if (from <= to)
+                spans.push_back({&products[k], from, to});
+        }
+        if (spans.empty())
+            continue;
+        Layer& layer = layerFor(out, products[i].aux);
+        for (int mine = 1; mine < m_side[0].dim; ++mine) {
+            for (const Span& span : spans) {
+                const double pm =
+                    span.product->weight * span.product->hp[0][static_cast<std::size_t>(mine)];
+                if (pm == 0)
+                    continue;
+                addRun(layer.row(mine), span.product->hp[1].data(), span.from, span.to, pm);
+                layer.widen(mine, span.from, span.to);
+            }
         }
     }
 }

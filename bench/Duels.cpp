@@ -46,8 +46,9 @@ constexpr DuelCase levelFiftyDuels[] = {
     {"Mewtwo",    "Psychic",      "Mew",       "Psychic"},
     {"Chansey",   "Ice Beam",     "Snorlax",   "Body Slam"},
 };
-// The last three were the slowest of 1,156 pairings of 34 damaging moves, Chansey against Chansey:
-// long duels whose HPs spread wide (drain, burns, Psywave's hundred and fifty amounts).
+// From "Double-Edge" on: the slowest of 1,156 pairings of 34 damaging moves, Chansey against
+// Chansey, in two scans: long duels whose HPs spread wide (drain and recoil beside burns,
+// paralysis on both sides, Psywave's hundred and fifty amounts).
 constexpr DuelCase levelHundredDuels[] = {
     {"Chansey",   "Pound",        "Chansey",   "Pound"},
     {"Chansey",   "Seismic Toss", "Chansey",   "Seismic Toss"},
@@ -58,6 +59,11 @@ constexpr DuelCase levelHundredDuels[] = {
     {"Chansey",   "Mega Drain",   "Chansey",   "Mega Drain"},
     {"Chansey",   "Fire Blast",   "Chansey",   "Psywave"},
     {"Chansey",   "Fire Blast",   "Chansey",   "Fire Blast"},
+    {"Chansey",   "Take Down",    "Chansey",   "Fire Blast"},
+    {"Chansey",   "Submission",   "Chansey",   "Fire Blast"},
+    {"Chansey",   "Thunder Shock", "Chansey",  "Thunder Shock"},
+    {"Chansey",   "Thunderbolt",  "Chansey",   "Thunder Shock"},
+    {"Chansey",   "Mega Drain",   "Chansey",   "Fire Blast"},
 };
 // clang-format on
 

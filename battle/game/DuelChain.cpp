@@ -31,7 +31,8 @@ int userHpAfter(DuelEffect effect, int hp, int dealt, int maxHp)
     }
 }
 
-Chain::Chain(const DuelInputs& in, std::stop_token stop) : m_stop(std::move(stop))
+Chain::Chain(const DuelInputs& in, std::stop_token stop, Forms forms)
+    : m_stop(std::move(stop)), m_forms(forms)
 {
     m_side[0].in = &in.mine;
     m_side[1].in = &in.foe;
@@ -229,7 +230,7 @@ DuelResult Chain::run()
         return e == DuelEffect::QuarterRecoil || e == DuelEffect::HalfRecoil ||
                e == DuelEffect::Drain;
     };
-    if (!selfEffect(m_side[0]) && !selfEffect(m_side[1]))
+    if (m_forms == Forms::Fitting && !selfEffect(m_side[0]) && !selfEffect(m_side[1]))
         productTurns(start, current, turn, result);
     else
         layerFor(current, start).add(hpMine, hpFoe, 1.0);

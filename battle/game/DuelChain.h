@@ -13,6 +13,14 @@
 #include <tuple>
 #include <vector>
 
+// The grid's hot loops are long runs of multiply-adds: they are built twice, plain and for AVX2
+// with FMA, and the processor's own picks one when the program loads.
+#if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__)
+#define BATTLE_WIDE_LOOPS __attribute__((target_clones("arch=x86-64-v3", "default")))
+#else
+#define BATTLE_WIDE_LOOPS
+#endif
+
 namespace battle::game::chain {
 
 inline constexpr int fullParalysisIn256 = 63;
@@ -143,12 +151,18 @@ struct Use {
 
 class Chain {
 public:
-    Chain(const DuelInputs& in, std::stop_token stop);
+    // Plain: the grid alone, even where products would do, and a speed tie's two orders each
+    // cell by cell. Both ways must agree, which is how the tests hold each to the other.
+    enum class Forms { Fitting, Plain };
+    Chain(const DuelInputs& in, std::stop_token stop, Forms forms = Forms::Fitting);
     DuelResult run();
 
     // A chain for a second thread: the same sides, its own layers' storage and tallies.
     struct Helper {};
-    Chain(const Chain& main, Helper) : m_stop(main.m_stop), m_side(main.m_side) {}
+    Chain(const Chain& main, Helper)
+        : m_stop(main.m_stop), m_forms(main.m_forms), m_side(main.m_side)
+    {
+    }
 
 private:
     struct Side {
@@ -192,7 +206,7 @@ private:
     // A speed tie on a layer whose Aux can no longer change (DuelTies.cpp).
     bool settled(Aux aux) const;
     void tiedTurn(const Layer& layer, double mineFirst, Collection& next);
-    void foeFirstEnds(const Layer& layer, double weight);
+    void otherOrderEnds(const Layer& layer, int c, double weight);
     // A layer's turn in one order, or in both (bothOrders, with the chance mine moves first).
     using Part = std::tuple<const Layer*, int, double>;
     static constexpr int bothOrders = 2;
@@ -225,8 +239,10 @@ private:
     void record(DuelResult& result) const;
 
     std::stop_token m_stop;
+    Forms m_forms = Forms::Fitting;
     std::array<Side, 2> m_side;
     std::vector<std::vector<double>> m_free;
+    std::vector<double> m_running; // otherOrderEnds' running sums, kept for the next turn
     double m_won = 0, m_lost = 0, m_drawn = 0;
 };
 

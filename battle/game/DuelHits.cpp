@@ -217,7 +217,7 @@ void Chain::shiftedHits(int x, const Layer& in, double skipped, double moves, Co
 
 // The user's HP along the rows, the target's along the columns. Per row, the running sums of its
 // cells give any run of amounts in one pass.
-void Chain::userRowHits(int x, const Layer& in, double moves, Use& u, Collection& out,
+BATTLE_WIDE_LOOPS void Chain::userRowHits(int x, const Layer& in, double moves, Use& u, Collection& out,
                         const Branches& branches, bool turned)
 {
     const DuelEffect effect = m_side[static_cast<std::size_t>(x)].effect.effect;
@@ -278,7 +278,7 @@ void Chain::userRowHits(int x, const Layer& in, double moves, Use& u, Collection
 
 // A knock-out deals exactly the target's HP, whatever the amount: it ends the duel for x, or in a
 // draw when the recoil from it faints x too.
-void Chain::knockOuts(int x, const Layer& in, double moves, const Use& u)
+BATTLE_WIDE_LOOPS void Chain::knockOuts(int x, const Layer& in, double moves, const Use& u)
 {
     const DuelEffect effect = m_side[static_cast<std::size_t>(x)].effect.effect;
     const auto targets = static_cast<std::size_t>(m_side[static_cast<std::size_t>(1 - x)].dim);

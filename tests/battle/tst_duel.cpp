@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "battle/game/Duel.h"
+#include "battle/game/DuelChain.h"
 
 #include <QFile>
 #include <QTest>
@@ -46,6 +47,8 @@ private slots:
     void hand_derived_chances_data();
     void hand_derived_chances();
     void hyper_beam_loses_the_next_turn();
+    void both_forms_of_the_chain_agree_data();
+    void both_forms_of_the_chain_agree();
     void simulated_win_rates_hold_the_exact_chances_data();
     void simulated_win_rates_hold_the_exact_chances();
 };
@@ -134,6 +137,57 @@ void TestDuel::hyper_beam_loses_the_next_turn()
     const double beam = figures.hitIn256 / 256.0;
     QCOMPARE(r.wonBy[1], 0.0);
     QVERIFY(std::abs(r.wonBy[2] - beam * beam) < 1e-12);
+}
+
+// The products (both HPs apart, added up where a side is shared), a speed tie's settled layers
+// taken through one order, and the grid with every order cell by cell are ways to the same chain.
+void TestDuel::both_forms_of_the_chain_agree_data()
+{
+    QTest::addColumn<DuelSide>("mine");
+    QTest::addColumn<DuelSide>("foe");
+    const auto chansey = [](const QString& move, Status status) {
+        return side("Chansey", move, 0, status, 30);
+    };
+    QTest::newRow("tie, both burned from the start")
+        << chansey("Pound", Status::Burned) << chansey("Pound", Status::Burned);
+    QTest::newRow("tie, burned against poisoned")
+        << chansey("Ember", Status::Burned) << chansey("Sludge", Status::Poisoned);
+    QTest::newRow("tie, both paralysed") << chansey("Thunder Shock", Status::Paralyzed)
+                                         << chansey("Thunder Shock", Status::Paralyzed);
+    QTest::newRow("tie, both badly poisoned")
+        << chansey("Pound", Status::BadlyPoisoned) << chansey("Pound", Status::BadlyPoisoned);
+    QTest::newRow("tie, my recoil, both burned")
+        << chansey("Take Down", Status::Burned) << chansey("Ember", Status::Burned);
+    QTest::newRow("tie, the foe's recoil, both poisoned")
+        << chansey("Pound", Status::Poisoned) << chansey("Double-Edge", Status::Poisoned);
+    QTest::newRow("tie, recoil while burns set in")
+        << chansey("Submission", Status::None) << chansey("Fire Blast", Status::None);
+    QTest::newRow("tie, burns set in")
+        << chansey("Ember", Status::None) << chansey("Fire Blast", Status::None);
+    QTest::newRow("tie, paralysis sets in")
+        << chansey("Thunderbolt", Status::None) << chansey("Body Slam", Status::None);
+    QTest::newRow("burn against freeze, one faster")
+        << side("Arcanine", "Flamethrower") << side("Cloyster", "Ice Beam");
+}
+
+void TestDuel::both_forms_of_the_chain_agree()
+{
+    QFETCH(DuelSide, mine);
+    QFETCH(DuelSide, foe);
+    const DuelResult fitting = computeDuel({mine, foe});
+    const DuelResult grid = chain::Chain({mine, foe}, {}, chain::Chain::Forms::Plain).run();
+    checkSums(fitting);
+    checkSums(grid);
+    QVERIFY(fitting.won > 0 && fitting.lost > 0);
+    for (std::size_t turn = 0; turn < std::size_t(duelTurns); ++turn) {
+        QVERIFY2(std::abs(fitting.wonBy[turn] - grid.wonBy[turn]) < 1e-12 &&
+                     std::abs(fitting.lostBy[turn] - grid.lostBy[turn]) < 1e-12 &&
+                     std::abs(fitting.drawnBy[turn] - grid.drawnBy[turn]) < 1e-12,
+                 qPrintable(QStringLiteral("turn %1: won %2 against %3")
+                                .arg(turn + 1)
+                                .arg(fitting.wonBy[turn], 0, 'g', 17)
+                                .arg(grid.wonBy[turn], 0, 'g', 17)));
+    }
 }
 
 void TestDuel::simulated_win_rates_hold_the_exact_chances_data()

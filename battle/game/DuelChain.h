@@ -212,6 +212,7 @@ private:
     static constexpr int bothOrders = 2;
     void part(const Part& part, Collection& next);
     void halve(Collection& current, long cells);
+    std::vector<Part> partsOf(const Collection& current) const;
     std::vector<bool> helperShare(const std::vector<Part>& parts) const;
     void gridTurns(Collection& current, int& turn, DuelResult& result);
 

@@ -19,6 +19,82 @@ bool leavesUserAlone(DuelEffect effect)
            effect != DuelEffect::Recharge && !recoils(effect);
 }
 
+// A side's use on a settled layer: how often it moves and what stays, its residual loss, and the
+// recoil it takes for dealing an amount.
+struct Turnout {
+    const Use* use;
+    double moves, stays;
+    int loss;
+    DuelEffect effect;
+
+    Turnout(Status status, const Use& u, const DuelSide& side, DuelEffect effect)
+        : use(&u),
+          moves(status == Status::Paralyzed
+                    ? (byteOutcomes - fullParalysisIn256) / static_cast<double>(byteOutcomes)
+                    : 1.0),
+          stays(1 - moves + moves * u.miss),
+          loss(hasResidual(status) ? std::max(1, side.fighter.stats.hp / residualShare) : 0),
+          effect(effect)
+    {
+    }
+    int recoil(int dealt) const
+    {
+        constexpr int ample = 1 << 20; // more HP than any Pokémon has, so nothing caps the recoil
+        return ample - userHpAfter(effect, ample, dealt, ample);
+    }
+};
+
+// Running sums of a layer along h, per k, over the box that holds mass: 0 below the box, the
+// total above it. They keep the layer's own order, rows then columns, so each is one pass.
+class RunningSums {
+public:
+    RunningSums(const Layer& layer, int c, std::vector<double>& storage)
+        : m_columns(layer.columnRange()), m_rows{layer.firstRow(), layer.lastRow()},
+          m_width(m_columns[1] - m_columns[0] + 1), m_byColumn(c == 1), m_sums(storage)
+    {
+        if (empty())
+            return;
+        m_sums.resize(static_cast<std::size_t>(m_rows[1] - m_rows[0] + 1) *
+                      static_cast<std::size_t>(m_width));
+        for (int row = m_rows[0]; row <= m_rows[1]; ++row) {
+            double* sums = m_sums.data() + offset(row, m_columns[0]);
+            const double* cells = layer.row(row) + m_columns[0];
+            if (!m_byColumn) { // along the row: h is the column
+                double total = 0;
+                for (int h = 0; h < m_width; ++h)
+                    sums[h] = total += cells[h];
+                continue;
+            }
+            for (int k = 0; k < m_width; ++k) // down the columns: h is the row
+                sums[k] = cells[k] + (row > m_rows[0] ? sums[k - m_width] : 0.0);
+        }
+    }
+
+    bool empty() const { return m_rows[0] > m_rows[1] || m_columns[0] > m_columns[1]; }
+    std::array<int, 2> kRange() const { return m_byColumn ? m_columns : m_rows; }
+    std::array<int, 2> hRange() const { return m_byColumn ? m_rows : m_columns; }
+    double operator()(int k, int h) const
+    {
+        const std::array<int, 2> hs = hRange();
+        if (h < hs[0])
+            return 0.0;
+        h = std::min(h, hs[1]);
+        return m_sums[m_byColumn ? offset(h, k) : offset(k, h)];
+    }
+
+private:
+    std::size_t offset(int row, int column) const
+    {
+        return static_cast<std::size_t>(row - m_rows[0]) * static_cast<std::size_t>(m_width) +
+               static_cast<std::size_t>(column - m_columns[0]);
+    }
+
+    std::array<int, 2> m_columns, m_rows;
+    int m_width;
+    bool m_byColumn;
+    std::vector<double>& m_sums;
+};
+
 } // namespace
 
 bool Chain::settled(Aux aux) const
@@ -54,102 +130,57 @@ void Chain::tiedTurn(const Layer& layer, double mineFirst, Collection& next)
 }
 
 // Who faints, and when, had side c moved first: its hits and residual, then the other side's
-// (r's) hits, recoil and residual. With k c's HP and h r's, below(k, H) is the mass at k whose h
-// is 1…H once c has hit, from running sums of the layer along h.
+// (r's) hits, recoil and residual. With k c's HP and h r's, below(H) is the mass at k whose h is
+// 1…H once c has hit, from running sums of the layer along h.
 void Chain::otherOrderEnds(const Layer& layer, int c, double weight)
 {
     const int r = 1 - c;
-    const Side& sideR = m_side[static_cast<std::size_t>(r)];
-    const auto odds = [&](int x, double& moves, double& stays, int& loss) -> const Use& {
-        const Status status = statusOf(layer.aux, x);
-        const Use& u = use(x, layer.aux, 1);
-        moves = status == Status::Paralyzed
-                    ? (byteOutcomes - fullParalysisIn256) / static_cast<double>(byteOutcomes)
-                    : 1.0;
-        stays = 1 - moves + moves * u.miss;
-        loss = hasResidual(status)
-                   ? std::max(1, m_side[static_cast<std::size_t>(x)].in->fighter.stats.hp /
-                                     residualShare)
-                   : 0;
-        return u;
+    const auto turnout = [&](int x) {
+        const Side& side = m_side[static_cast<std::size_t>(x)];
+        return Turnout(statusOf(layer.aux, x), use(x, layer.aux, 1), *side.in, side.effect.effect);
     };
-    double movesC = 0, staysC = 0, movesR = 0, staysR = 0;
-    int lossC = 0, lossR = 0;
-    const Use& useC = odds(c, movesC, staysC, lossC);
-    const Use& useR = odds(r, movesR, staysR, lossR);
-    knockOuts(c, layer, weight * movesC, useC);
-
-    // The running sums cover the box that holds mass and keep the layer's own order, rows then
-    // columns, so each is one pass. Below the box they are 0, above it the total.
-    const std::array<int, 2> columnRange = layer.columnRange();
-    const std::array<int, 2> rowRange{layer.firstRow(), layer.lastRow()};
-    const std::array<int, 2> kRange = c == 1 ? columnRange : rowRange;
-    const std::array<int, 2> hRange = c == 1 ? rowRange : columnRange;
-    if (kRange[0] > kRange[1] || hRange[0] > hRange[1])
+    const Turnout first = turnout(c), second = turnout(r);
+    const std::vector<std::pair<int, double>>& hitsC = first.use->hits;
+    const std::vector<std::pair<int, double>>& hitsR = second.use->hits;
+    knockOuts(c, layer, weight * first.moves, *first.use);
+    const RunningSums sums(layer, c, m_running);
+    if (sums.empty())
         return;
-    const int width = columnRange[1] - columnRange[0] + 1;
-    m_running.resize(static_cast<std::size_t>(rowRange[1] - rowRange[0] + 1) *
-                     static_cast<std::size_t>(width));
-    for (int row = rowRange[0]; row <= rowRange[1]; ++row) {
-        double* sums = m_running.data() + static_cast<std::size_t>(row - rowRange[0]) *
-                                              static_cast<std::size_t>(width);
-        const double* cells = layer.row(row) + columnRange[0];
-        if (c == 0) { // along the row: h is the column
-            double total = 0;
-            for (int h = 0; h < width; ++h)
-                sums[h] = total += cells[h];
-            continue;
-        }
-        for (int k = 0; k < width; ++k) // down the columns: h is the row
-            sums[k] = cells[k] + (row > rowRange[0] ? sums[k - width] : 0.0);
-    }
-    const auto cumulative = [&](int k, int h) {
-        if (h < hRange[0])
-            return 0.0;
-        h = std::min(h, hRange[1]);
-        const int row = (c == 1 ? h : k) - rowRange[0];
-        const int column = (c == 1 ? k : h) - columnRange[0];
-        return m_running[static_cast<std::size_t>(row) * static_cast<std::size_t>(width) +
-                         static_cast<std::size_t>(column)];
-    };
 
-    constexpr int ample = 1 << 20; // more HP than any Pokémon has, so nothing caps the recoil
-    const auto recoil = [&](int dealt) {
-        return ample - userHpAfter(sideR.effect.effect, ample, dealt, ample);
-    };
     double winsR = 0, winsC = 0, draws = 0;
-    for (int k = std::max(1, kRange[0]); k <= kRange[1]; ++k) {
+    for (int k = std::max(1, sums.kRange()[0]); k <= sums.kRange()[1]; ++k) {
         double base = 0;
-        for (const auto& [amount, chance] : useC.hits)
-            base += chance * cumulative(k, amount);
+        for (const auto& [amount, chance] : hitsC)
+            base += chance * sums(k, amount);
         const auto below = [&](int most) {
             double hit = 0;
-            for (const auto& [amount, chance] : useC.hits)
-                hit += chance * cumulative(k, most + amount);
-            return staysC * cumulative(k, most) + movesC * (hit - base);
+            for (const auto& [amount, chance] : hitsC)
+                hit += chance * sums(k, most + amount);
+            return first.stays * sums(k, most) + first.moves * (hit - base);
         };
-        const double standing = below(hRange[1]);
+        const double standing = below(sums.hRange()[1]);
         if (standing == 0)
             continue;
-        if (k <= lossC) {
+        if (k <= first.loss) {
             winsR += standing;
             continue;
         }
-        const int left = k - lossC;
+        const int left = k - first.loss;
+        const int lossR = second.loss;
         std::size_t i = 0;
         // r's hits that leave c standing, a run of equal recoil at a time.
-        while (i < useR.hits.size() && useR.hits[i].first < left) {
-            const int kept = recoil(useR.hits[i].first);
+        while (i < hitsR.size() && hitsR[i].first < left) {
+            const int kept = second.recoil(hitsR[i].first);
             double run = 0;
-            for (; i < useR.hits.size() && useR.hits[i].first < left &&
-                   recoil(useR.hits[i].first) == kept;
+            for (;
+                 i < hitsR.size() && hitsR[i].first < left && second.recoil(hitsR[i].first) == kept;
                  ++i)
-                run += useR.hits[i].second;
-            winsC += movesR * run * below(kept + lossR);
+                run += hitsR[i].second;
+            winsC += second.moves * run * below(kept + lossR);
         }
-        winsC += staysR * below(lossR);
-        const double knocked = i < useR.hits.size() ? movesR * useR.knockedFrom[i] : 0.0;
-        const double fainting = below(recoil(left));
+        winsC += second.stays * below(lossR);
+        const double knocked = i < hitsR.size() ? second.moves * second.use->knockedFrom[i] : 0.0;
+        const double fainting = below(second.recoil(left));
         draws += knocked * fainting;
         winsR += knocked * (standing - fainting);
     }

@@ -71,7 +71,7 @@ fault "Duel: a knock-out's recoil never faints"    battle/game/DuelHits.cpp 's/r
 fault "Duel: the foe's hits dealt as mine's"       battle/game/DuelHits.cpp 's/if \(x == 0\) \{\n        userRowHits/if (true) {\n        userRowHits/'
 fault "Duel: a tie's other order: no recoil faints" battle/game/DuelTies.cpp 's/below\(kept \+ lossR\)/below(lossR)/'
 fault "Duel: a tie's other order: no draws"     battle/game/DuelTies.cpp 's/draws \+= knocked \* fainting;/winsR += knocked * fainting;/'
-fault "Duel: products of two Auxes added up"      battle/game/DuelProducts.cpp 's/kept\[at\].aux == product.aux &&//'
+fault "Duel: products of two Auxes added up"      battle/game/DuelProducts.cpp 's/std::size_t hash = product.aux;/std::size_t hash = 0;/; s/kept\[at\].aux == product.aux &&//'
 fault "Duel: a shared side keeps one product's other" battle/game/DuelProducts.cpp 's/if \(same->hp\[other\] != product.hp\[other\]\)/if (false)/'
 fault "Duel: a halved layer keeps its upper rows" battle/game/DuelGrid.cpp 's/std::fill\(row\(r\) \+ first\(r\), row\(r\) \+ last\(r\) \+ 1, 0.0\);\n            upper.widen/upper.widen/'
 fault "game stats: HP DV bits of Attack and Defense swapped" battle/game/GameStats.cpp 's/\(dvs.attack & 1\) \* 8 \+ \(dvs.defense & 1\) \* 4/(dvs.attack & 1) * 4 + (dvs.defense & 1) * 8/'

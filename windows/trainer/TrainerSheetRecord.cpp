@@ -50,9 +50,25 @@ QWidget* fieldOf(QWidget* sheet, const battle::PageTextField& field, int page)
 
 } // namespace
 
+// One page alone: the feed asks for a page at a time, and reading it leaves the others unbuilt.
 battle::PageRecord TrainerSheet::pageRecord(int page)
 {
-    return record().pages[page - 1];
+    ensurePageBuilt(page);
+    const QString suffix = pageSuffix(page);
+    battle::PageRecord record;
+    for (const battle::PageTextField& field : battle::pageTextFields)
+        record.*field.text = controlText(fieldOf(this, field, page));
+    for (const battle::PageFlagField& field : battle::pageFlagFields)
+        record.*field.flag = form::control<QCheckBox>(this, field.control + suffix)->isChecked();
+    for (std::size_t slot = 0; slot < record.attacks.size(); ++slot) {
+        for (const battle::AttackTextField& field : battle::attackTextFields) {
+            record.attacks[slot].*field.text =
+                controlText(form::control<QWidget>(this, field.controls[slot] + suffix));
+        }
+    }
+    if (const auto& known = m_training[page - 1]; known && known->species == record.species)
+        record.training = known->training;
+    return record;
 }
 
 battle::SheetRecord TrainerSheet::record()
@@ -60,24 +76,8 @@ battle::SheetRecord TrainerSheet::record()
     battle::SheetRecord sheet;
     sheet.trainerName = form::control<QLineEdit>(this, "Text3")->text().toStdString();
     sheet.activePage = std::max(m_active->checkedId(), 0);
-    for (int page = 1; page <= pageCount; ++page) {
-        ensurePageBuilt(page);
-        const QString suffix = pageSuffix(page);
-        battle::PageRecord& record = sheet.pages[page - 1];
-        for (const battle::PageTextField& field : battle::pageTextFields)
-            record.*field.text = controlText(fieldOf(this, field, page));
-        for (const battle::PageFlagField& field : battle::pageFlagFields)
-            record.*field.flag =
-                form::control<QCheckBox>(this, field.control + suffix)->isChecked();
-        for (std::size_t slot = 0; slot < record.attacks.size(); ++slot) {
-            for (const battle::AttackTextField& field : battle::attackTextFields) {
-                record.attacks[slot].*field.text =
-                    controlText(form::control<QWidget>(this, field.controls[slot] + suffix));
-            }
-        }
-        if (const auto& known = m_training[page - 1]; known && known->species == record.species)
-            record.training = known->training;
-    }
+    for (int page = 1; page <= pageCount; ++page)
+        sheet.pages[page - 1] = pageRecord(page);
     return sheet;
 }
 
